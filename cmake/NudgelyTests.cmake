@@ -1,0 +1,24 @@
+# nudgely_add_test(<target> SOURCES <files...> LIBS <libs...> [GUI])
+# Builds a GoogleTest program and registers each of its tests with CTest. Discovery happens
+# when CTest runs, inside the test environment (Wine, X server, sound server), not at build time.
+# GUI tests share one X display and keyboard focus, so they never run beside each other.
+function(nudgely_add_test target)
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest_main)
+  if(WIN32)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/ui/comctl6.rc)
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 60)
+  endif()
+  set(properties TIMEOUT ${ARG_TIMEOUT})
+  if(ARG_GUI)
+    list(APPEND properties RUN_SERIAL TRUE LABELS gui)
+  endif()
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ${properties})
+endfunction()

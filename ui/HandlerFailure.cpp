@@ -1,0 +1,30 @@
+#include "ui/HandlerFailure.h"
+
+#include "ui/WideText.h"
+
+#include <windows.h>
+
+namespace {
+
+void ShowFailureMessage(const std::string& message) {
+    MessageBoxW(nullptr, WidenUtf8(message).c_str(), L"Nudgely", MB_OK | MB_ICONERROR);
+}
+
+THandlerFailureReporter& CurrentReporter() {
+    static THandlerFailureReporter reporter = ShowFailureMessage;
+    return reporter;
+}
+
+}  // namespace
+
+void SetHandlerFailureReporter(THandlerFailureReporter reporter) {
+    CurrentReporter() = reporter ? std::move(reporter) : THandlerFailureReporter(ShowFailureMessage);
+}
+
+void ReportHandlerFailure(const std::string& message) {
+    // A reporter that fails itself has nowhere left to report to.
+    try {
+        CurrentReporter()(message);
+    } catch (...) {
+    }
+}

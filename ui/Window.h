@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ui/Geometry.h"
+#include "ui/Handler.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TWindow;
+
+// The windows that get dialog keyboard handling (Tab, Enter, Escape) in the message loop.
+using TDialogWindowList = std::vector<TWindow*>;
+
+struct TMessage {
+    HWND window = nullptr;
+    UINT message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    LRESULT result = 0;
+};
+
+// One top-level native window. Its controls get its messages, in registration order, and paint
+// onto its off-screen bitmap. Closing it only runs its close handler: it is never destroyed by
+// the user, only by its owner.
+class TWindow {
+public:
+    class TControl;
+
+    TWindow(const std::wstring& title, bool visible, TDialogWindowList* dialogWindows);
+    ~TWindow();
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    HWND GetHandle() const;
+    void Show(bool foreground);
+    void Hide();
+    void Move(TPoint position, TSize size);
+    TPoint GetPosition() const;
+    TSize GetSize() const;
+    TSize GetClientSize() const;
+    TColor GetBackgroundColor() const;
+    void SetBackgroundColor(TColor color);
+    void Invalidate();
+    void Redraw();
+    void SetOnSize(THandler handler);
+    void SetOnClose(THandler handler);
+
+private:
+    struct TRecord;
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintDoubleBuffered();
+
+    std::unique_ptr<TRecord> Record;
+    THandler OnSize;
+    THandler OnClose;
+    TDialogWindowList* DialogWindows;
+};
+
+class TWindow::TControl {
+public:
+    explicit TControl(TWindow& owner);
+    virtual ~TControl();
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    TWindow& GetWindow() const { return Owner; }
+
+    // Returns true when it took the message; it may then have set message.result.
+    virtual bool ProcessMessage(TMessage& message);
+    virtual void Paint(HDC dc);
+
+private:
+    TWindow& Owner;
+};
+
+// Runs until a quit message (or a failing GetMessageW); listed windows get dialog key handling.
+void RunMessageLoop(const TDialogWindowList& dialogWindows);
