@@ -34,21 +34,23 @@ trap stop_all EXIT
 trap 'exit 130' INT TERM
 
 start_x_server() {
-  local display
-  for display in $(seq 90 190); do
-    [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]] && continue
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -ac >/dev/null 2>&1 &
-    started_pids+=($!)
-    export DISPLAY=":$display"
-    for _ in $(seq 100); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.05
-    done
-    echo "X server on :$display did not start" >&2
-    return 1
+  # Xvfb picks a free display itself and names it, so parallel runs never share one.
+  local display_file
+  display_file=$(mktemp /tmp/nudgely-display.XXXXXX)
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -ac 9>"$display_file" >/dev/null 2>&1 &
+  started_pids+=($!)
+  for _ in $(seq 200); do
+    [[ -s "$display_file" ]] && break
+    sleep 0.05
   done
-  echo "no free X display" >&2
-  return 1
+  local display
+  display=$(tr -d '[:space:]' <"$display_file")
+  rm -f "$display_file"
+  if [[ -z "$display" ]]; then
+    echo "X server did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$display"
 }
 
 start_sound_server() {
