@@ -9,6 +9,7 @@ set -euo pipefail
 build_dir=$(realpath "$1")
 shift
 here=$(dirname "$(realpath "$0")")
+source "$here/lib/wine-prefix.sh"
 
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG=-all
@@ -73,17 +74,8 @@ start_sound_server() {
   export NUDGELY_PULSE_DIR="$pulse_dir"
 }
 
-prepare_wine_prefix() {
-  if [[ ! -f "$WINEPREFIX/.nudgely-ready" ]]; then
-    rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 </dev/null
-    # Without a window manager Wine waits on every hide and destroy unless windows are unmanaged.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    wineserver -w
-    touch "$WINEPREFIX/.nudgely-ready"
-  fi
+start_wine() {
+  prepare_wine_prefix
   wineserver -p
   # The first program starts Wine's background services; detached, they do not hold CTest's pipes.
   wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
@@ -96,6 +88,6 @@ prepare_wine_prefix() {
 
 start_x_server
 start_sound_server
-prepare_wine_prefix
+start_wine
 sleep 2.2
 "$@"
