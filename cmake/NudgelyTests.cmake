@@ -22,3 +22,12 @@ function(nudgely_add_test target)
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ${properties})
 endfunction()
+
+# The path under which a Windows program sees a file of the build machine (Wine: drive Z:).
+function(nudgely_windows_path variable path)
+  if(CMAKE_CROSSCOMPILING)
+    set(${variable} "Z:${path}" PARENT_SCOPE)
+  else()
+    set(${variable} "${path}" PARENT_SCOPE)
+  endif()
+endfunction()

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// The help file beside the program: its folder, a forward slash and "Help.chm".
+std::wstring GetHelpFilePath();
+std::wstring MakeHelpFilePath(const std::wstring& executablePath);
+
+// Open the help viewer at the start page, or at one window's page ("/_add_reminder.html").
+// Without an HTML Help control on the system they do nothing.
+void ShowHelp(const std::wstring& helpFilePath);
+void ShowHelpTopic(const std::wstring& topic, const std::wstring& helpFilePath);
