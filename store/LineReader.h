@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Where a line reader gets its bytes from.
+class TByteSource {
+public:
+    virtual ~TByteSource() = default;
+    // Fills up to capacity bytes and says how many in count, 0 at the end; false on a failure.
+    virtual bool ReadBytes(char* buffer, std::size_t capacity, std::size_t& count) = 0;
+};
+
+// Reads lines ending in LF through a buffer of its own, so that reading the first line of a big
+// file costs one buffer, not the file. A CR right before the LF is dropped; a last line without
+// LF is still a line.
+class TLineReader {
+public:
+    explicit TLineReader(std::unique_ptr<TByteSource> source, std::size_t bufferSize = 4096);
+
+    // False at the end of the bytes and after a failure of the source.
+    bool ReadLine(std::string& line);
+    bool HasFailed() const { return Failed; }
+
+private:
+    bool FillBuffer();
+
+    std::unique_ptr<TByteSource> Source;
+    std::vector<char> Buffer;
+    std::size_t Position = 0;
+    std::size_t Filled = 0;
+    bool AtEnd = false;
+    bool Failed = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "store/DateTimeText.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+// One reminder. The empty record (no date, no text, ID -1, no sound) stands for one not found.
+struct TNotification {
+    TNotification() = default;
+    TNotification(TDateTimeText date, std::wstring text) : Date(std::move(date)), Text(std::move(text)) {}
+
+    TDateTimeText Date;
+    std::wstring Text;
+    std::int32_t Id = -1;
+    std::wstring SoundFile;
+};
+
+inline bool operator==(const TNotification& left, const TNotification& right) {
+    return left.Date == right.Date && left.Text == right.Text && left.Id == right.Id && left.SoundFile == right.SoundFile;
+}
+
+inline bool operator!=(const TNotification& left, const TNotification& right) { return !(left == right); }

@@ -1,0 +1,60 @@
+#include "store/Utf8Text.h"
+
+#include <cstdint>
+
+std::string EncodeUtf8(const std::wstring& text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const wchar_t element : text) {
+        const std::uint32_t unit = static_cast<std::uint32_t>(element) & 0xFFFF;
+        if (unit <= 0x7F) {
+            bytes += static_cast<char>(unit);
+        } else if (unit <= 0x7FF) {
+            bytes += static_cast<char>(0xC0 | (unit >> 6));
+            bytes += static_cast<char>(0x80 | (unit & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xE0 | (unit >> 12));
+            bytes += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (unit & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+std::wstring DecodeUtf8(const std::string& bytes) {
+    std::wstring text;
+    text.reserve(bytes.size());
+    const std::size_t size = bytes.size();
+    std::size_t position = 0;
+    const auto byteAt = [&bytes](std::size_t index) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[index])); };
+    while (position < size) {
+        const std::uint32_t lead = byteAt(position);
+        if (lead <= 0x7F) {
+            text += static_cast<wchar_t>(lead);
+            position += 1;
+        } else if (lead >= 0xC0 && lead <= 0xDF) {
+            if (position + 2 > size) {
+                break;
+            }
+            text += static_cast<wchar_t>(((lead & 0x1F) << 6) + (byteAt(position + 1) & 0x3F));
+            position += 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            if (position + 3 > size) {
+                break;
+            }
+            text += static_cast<wchar_t>(((lead & 0x0F) << 12) + ((byteAt(position + 1) & 0x3F) << 6) +
+                                         (byteAt(position + 2) & 0x3F));
+            position += 3;
+        } else if (lead >= 0xF0 && lead <= 0xF7) {
+            if (position + 4 > size) {
+                break;
+            }
+            text += static_cast<wchar_t>(0xFFFD);
+            position += 4;
+        } else {
+            text += static_cast<wchar_t>(0xFFFF);
+            position += 1;
+        }
+    }
+    return text;
+}
