@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ui/Geometry.h"
+
+#include <windows.h>
+
+#include <string>
+
+// How each control turns the extent of a text into the size it asks its window for. Every
+// measurement borrows the named window's device context (null: the screen) for its duration.
+
+// Buttons, check boxes and radio items: room for the caption and four more letters, and a half
+// line of air; measured on the owner window.
+TSize GetCaptionedControlSize(HWND owner, const std::wstring& caption);
+
+// Date and time pickers, measured on the picker itself with a sample of its widest text.
+TSize GetPickerSize(HWND picker, const std::wstring& sample);
+
+// Edit boxes and hot key fields, measured on the field itself with a sample of its text.
+TSize GetFieldSize(HWND field, const std::wstring& sample);
+
+// Labels and links: just the text's extent on the screen.
+TSize GetScreenTextSize(const std::wstring& text);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/Geometry.h"
+
+#include <windows.h>
+
+#include <string>
+
+// Texts may hold several lines separated by '\n'; later lines are spaced at 120 % of their height.
+// A newline at the very end starts no further line, and an empty text has no lines.
+TSize MeasureText(HDC dc, const std::wstring& text);
+
+// Paints in the device context's current font, text colour and background mode.
+void PaintText(HDC dc, const std::wstring& text, TPoint position);

@@ -1,0 +1,171 @@
+#include "ui/DeviceContext.h"
+#include "ui/SizeRules.h"
+#include "ui/TextLines.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+SIZE GetExtent(HDC dc, const std::wstring& line) {
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+    return extent;
+}
+
+// A white bitmap on a memory device context, for painting text and finding its ink.
+class TCanvas {
+public:
+    TCanvas(int width, int height) : Screen(nullptr), Memory(Screen.GetHandle()), Width(width), Height(height) {
+        Bitmap = CreateCompatibleBitmap(Screen.GetHandle(), width, height);
+        Previous = SelectObject(Memory.GetHandle(), Bitmap);
+        RECT all{0, 0, width, height};
+        FillRect(Memory.GetHandle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~TCanvas() {
+        SelectObject(Memory.GetHandle(), Previous);
+        DeleteObject(Bitmap);
+    }
+    HDC GetHandle() const { return Memory.GetHandle(); }
+
+    // The rows on which some ink starts after a blank row: the tops of painted text lines.
+    std::vector<int> FindInkRowStarts() const {
+        std::vector<int> starts;
+        bool previousRowInked = false;
+        for (int y = 0; y < Height; ++y) {
+            bool inked = false;
+            for (int x = 0; x < Width && !inked; ++x) {
+                inked = GetPixel(Memory.GetHandle(), x, y) != RGB(255, 255, 255);
+            }
+            if (inked && !previousRowInked) {
+                starts.push_back(y);
+            }
+            previousRowInked = inked;
+        }
+        return starts;
+    }
+
+private:
+    TDeviceContext Screen;
+    TMemoryDeviceContext Memory;
+    int Width;
+    int Height;
+    HBITMAP Bitmap;
+    HGDIOBJ Previous;
+};
+
+}  // namespace
+
+TEST(MeasureText, AnEmptyTextHasNoLinesAndNoSize) {
+    TDeviceContext screen(nullptr);
+    EXPECT_EQ(MeasureText(screen.GetHandle(), L""), (TSize{0, 0}));
+}
+
+TEST(MeasureText, LaterLinesAreSpacedAtTruncatedSixFifthsOfTheirHeight) {
+    TDeviceContext screen(nullptr);
+    const SIZE line = GetExtent(screen.GetHandle(), L"Wide line");
+    const int advance = (6 * line.cy) / 5;
+    ASSERT_GT(line.cy, 0);
+
+    EXPECT_EQ(MeasureText(screen.GetHandle(), L"Wide line"), (TSize{line.cx, line.cy}));
+    EXPECT_EQ(MeasureText(screen.GetHandle(), L"ab\nWide line"), (TSize{line.cx, line.cy + advance}));
+    // Six lines tell a truncated step from one rounded once over the whole block.
+    EXPECT_EQ(MeasureText(screen.GetHandle(), L"a\nb\nc\nd\ne\nf").height, line.cy + 5 * advance);
+}
+
+TEST(MeasureText, NewlinesAtTheEndAndInARowFollowTheLineRules) {
+    TDeviceContext screen(nullptr);
+    const HDC dc = screen.GetHandle();
+    const SIZE line = GetExtent(dc, L"abc");
+    const SIZE empty = GetExtent(dc, L"");
+
+    EXPECT_EQ(MeasureText(dc, L"abc\n"), MeasureText(dc, L"abc"));
+    EXPECT_EQ(MeasureText(dc, L"\n"), (TSize{empty.cx, empty.cy}));
+    EXPECT_EQ(MeasureText(dc, L"abc\n\nabc").height, line.cy + (6 * empty.cy) / 5 + (6 * line.cy) / 5);
+    EXPECT_EQ(MeasureText(dc, L"abc\n\n").height, line.cy + (6 * empty.cy) / 5);
+}
+
+TEST(MeasureText, ACarriageReturnStaysPartOfItsLine) {
+    TDeviceContext screen(nullptr);
+    const SIZE line = GetExtent(screen.GetHandle(), L"ab\rcd");
+    EXPECT_EQ(MeasureText(screen.GetHandle(), L"ab\rcd"), (TSize{line.cx, line.cy}));
+}
+
+TEST(PaintText, PaintsEachLineSixFifthsOfALineBelowThePreviousOne) {
+    TCanvas canvas(200, 200);
+    const int height = GetExtent(canvas.GetHandle(), L"H").cy;
+    const int advance = (6 * height) / 5;
+
+    PaintText(canvas.GetHandle(), L"H\nH\nH", TPoint{10, 20});
+
+    const std::vector<int> starts = canvas.FindInkRowStarts();
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_GE(starts[0], 20);
+    EXPECT_LT(starts[0], 20 + height);
+    EXPECT_EQ(starts[1] - starts[0], advance);
+    EXPECT_EQ(starts[2] - starts[1], advance);
+}
+
+TEST(PaintText, AnEmptyLineLeavesItsRoomAndAnEmptyTextPaintsNothing) {
+    TCanvas canvas(200, 200);
+    PaintText(canvas.GetHandle(), L"", TPoint{0, 0});
+    EXPECT_TRUE(canvas.FindInkRowStarts().empty());
+
+    const HDC dc = canvas.GetHandle();
+    PaintText(dc, L"H\n\nH", TPoint{0, 0});
+    const std::vector<int> starts = canvas.FindInkRowStarts();
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_EQ(starts[1] - starts[0], (6 * GetExtent(dc, L"").cy) / 5 + (6 * GetExtent(dc, L"H").cy) / 5);
+}
+
+TEST(DeviceContextHolders, ASelectionPutsThePreviousObjectBackAndDeletesItsOwn) {
+    TCanvas canvas(10, 10);
+    const HDC dc = canvas.GetHandle();
+    const HGDIOBJ previousPen = GetCurrentObject(dc, OBJ_PEN);
+    const HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    {
+        TObjectSelection selection(dc, pen);
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
+    }
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), previousPen);
+    EXPECT_EQ(GetObjectType(pen), 0u);
+}
+
+TEST(DeviceContextHolders, ABackgroundModeIsRestoredOnRelease) {
+    TCanvas canvas(10, 10);
+    const HDC dc = canvas.GetHandle();
+    SetBkMode(dc, OPAQUE);
+    {
+        TBackgroundMode transparent(dc, true);
+        EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+        {
+            TBackgroundMode opaque(dc, false);
+            EXPECT_EQ(GetBkMode(dc), OPAQUE);
+        }
+        EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    }
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+}
+
+TEST(SizeRules, CaptionedControlsAddFourLettersOfWidthAndHalfALineOfHeight) {
+    TDeviceContext screen(nullptr);
+    const TSize caption = MeasureText(screen.GetHandle(), L"Record sound");
+    const int margin = MeasureText(screen.GetHandle(), L"qqqq").width;
+
+    EXPECT_EQ(GetCaptionedControlSize(nullptr, L""), (TSize{margin, 0}));
+    EXPECT_EQ(GetCaptionedControlSize(nullptr, L"Record sound"),
+              (TSize{caption.width + margin, (3 * caption.height) / 2}));
+    const TSize twoLines = MeasureText(screen.GetHandle(), L"Record\nsound");
+    EXPECT_EQ(GetCaptionedControlSize(nullptr, L"Record\nsound").height, (3 * twoLines.height) / 2);
+}
+
+TEST(SizeRules, PickersFieldsAndLabelsScaleTheirSampleExtent) {
+    TDeviceContext screen(nullptr);
+    const TSize sample = MeasureText(screen.GetHandle(), L"21 November 2011");
+    EXPECT_EQ(GetPickerSize(nullptr, L"21 November 2011"), (TSize{(5 * sample.width) / 4, (3 * sample.height) / 2}));
+    EXPECT_EQ(GetFieldSize(nullptr, L"21 November 2011"),
+              (TSize{sample.width + sample.height / 2, (4 * sample.height) / 3}));
+    EXPECT_EQ(GetScreenTextSize(L"21 November 2011"), sample);
+    EXPECT_EQ(GetScreenTextSize(L""), (TSize{0, 0}));
+}
