@@ -1,0 +1,28 @@
+#include "ui/ControlDatePicker.h"
+
+#include "ui/PickerFields.h"
+#include "ui/SizeRules.h"
+
+#include <commctrl.h>
+
+TControlDatePicker::TControlDatePicker(TWindow& owner)
+    : TControl(owner),
+      Native(owner.GetHandle(),
+             {L"SysDateTimePick32", L"Date", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, TSize{10, 10}, ICC_DATE_CLASSES}) {}
+
+TSize TControlDatePicker::GetPreferredSize() const { return GetPickerSize(Native.GetHandle(), L"21 November 2011"); }
+
+void TControlDatePicker::SetDate(const std::string& date) {
+    const auto fields = ReadPickerFields(date, '.');
+    SYSTEMTIME time{};
+    time.wYear = fields[0];
+    time.wMonth = fields[1];
+    time.wDay = fields[2];
+    SendMessageW(Native.GetHandle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+std::string TControlDatePicker::GetDate() const {
+    SYSTEMTIME time{};
+    SendMessageW(Native.GetHandle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    return std::to_string(time.wYear) + "." + FormatPickerField(time.wMonth) + "." + FormatPickerField(time.wDay);
+}

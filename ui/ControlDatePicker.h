@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/ChildWindow.h"
+#include "ui/Window.h"
+
+#include <string>
+
+// A calendar date in the user's short date format, exchanged as "YYYY.MM.DD".
+class TControlDatePicker : public TWindow::TControl {
+public:
+    explicit TControlDatePicker(TWindow& owner);
+
+    HWND GetHandle() const { return Native.GetHandle(); }
+    void Move(TPoint position, TSize size) { Native.Move(position, size); }
+    TSize GetPreferredSize() const;
+    // Reads year, month and day; an impossible date leaves the shown one as it was.
+    void SetDate(const std::string& date);
+    std::string GetDate() const;
+
+private:
+    TChildWindow Native;
+};

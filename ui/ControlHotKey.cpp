@@ -1,0 +1,38 @@
+#include "ui/ControlHotKey.h"
+
+#include "ui/SizeRules.h"
+
+#include <commctrl.h>
+
+TControlHotKey::TControlHotKey(TWindow& owner)
+    : TControl(owner),
+      Native(owner.GetHandle(),
+             {L"msctls_hotkey32", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, TSize{10, 10}, ICC_HOTKEY_CLASS}) {}
+
+TSize TControlHotKey::GetPreferredSize() const { return GetFieldSize(Native.GetHandle(), L"Ctrl-Alt-Shift-Win-W"); }
+
+THotKey TControlHotKey::GetHotKey() const {
+    const auto value = static_cast<WORD>(SendMessageW(Native.GetHandle(), HKM_GETHOTKEY, 0, 0));
+    const BYTE modifiers = HIBYTE(value);
+    THotKey hotKey;
+    hotKey.key = LOBYTE(value);
+    hotKey.shift = (modifiers & HOTKEYF_SHIFT) != 0;
+    hotKey.ctrl = (modifiers & HOTKEYF_CONTROL) != 0;
+    hotKey.alt = (modifiers & HOTKEYF_ALT) != 0;
+    return hotKey;
+}
+
+void TControlHotKey::SetHotKey(const THotKey& hotKey) {
+    const int modifiers =
+        (hotKey.alt ? HOTKEYF_ALT : 0) | (hotKey.shift ? HOTKEYF_SHIFT : 0) | (hotKey.ctrl ? HOTKEYF_CONTROL : 0);
+    SendMessageW(Native.GetHandle(), HKM_SETHOTKEY, MAKEWORD(hotKey.key & 0xFF, modifiers), 0);
+}
+
+bool TControlHotKey::ProcessMessage(TMessage& message) {
+    if (message.message != WM_COMMAND || HIWORD(message.wParam) != EN_CHANGE ||
+        reinterpret_cast<HWND>(message.lParam) != Native.GetHandle()) {
+        return false;
+    }
+    RunHandler(OnChange);
+    return true;
+}

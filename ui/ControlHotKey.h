@@ -1,0 +1,25 @@
+#pragma once
+
+#include "hotkeys/HotKey.h"
+#include "ui/ChildWindow.h"
+#include "ui/Window.h"
+
+// A field that shows a key combination and takes one typed by the user. The native field knows
+// no Windows key: that modifier is dropped on the way in and never comes back.
+class TControlHotKey : public TWindow::TControl {
+public:
+    explicit TControlHotKey(TWindow& owner);
+
+    HWND GetHandle() const { return Native.GetHandle(); }
+    void Move(TPoint position, TSize size) { Native.Move(position, size); }
+    TSize GetPreferredSize() const;
+    THotKey GetHotKey() const;
+    void SetHotKey(const THotKey& hotKey);
+    void SetOnChange(THandler handler) { OnChange = std::move(handler); }
+
+    bool ProcessMessage(TMessage& message) override;
+
+private:
+    THandler OnChange;
+    TChildWindow Native;  // last, so that it goes first
+};
