@@ -1,0 +1,53 @@
+#include "app/Entry.h"
+
+#include "app/Application.h"
+#include "app/CloseRequest.h"
+#include "app/CommandLine.h"
+#include "app/DataFolder.h"
+#include "app/GlobalMutex.h"
+#include "store/NotificationsDb.h"
+#include "store/SelfTest.h"
+#include "ui/WideText.h"
+
+#include <windows.h>
+
+namespace {
+
+const wchar_t CloseRequestWindowTitle[] = L"brantel.Nudgely.closeRequestReceivingWindowName";
+const wchar_t MutexName[] = L"brantel.Nudgely.globalMutex";
+
+int RunInstance() {
+    try {
+        TGlobalMutex mutex(MutexName);
+        const TDataPaths paths = GetDataPaths();
+        PrepareDataFolder(paths);
+        TNotificationsDb store(paths.Store);
+        RunApplication(store, paths.HotKeys, CloseRequestWindowTitle);
+        return 0;
+    } catch (const TGlobalMutex::TException&) {
+        MessageBoxW(nullptr, L"Nudgely is already running", L"Message", MB_OK);
+        return 1;
+    } catch (const std::exception& failure) {
+        // Failures of the handlers are reported inside the message loop; what arrives here
+        // broke the building of the instance, and it cannot run without it.
+        MessageBoxW(nullptr, WidenUtf8(failure.what()).c_str(), L"Nudgely", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+}
+
+}  // namespace
+
+int RunNudgely() {
+    const std::vector<std::wstring> arguments = ReadCommandLine();
+    if (arguments.size() == 2 && arguments[1] == L"/selftest") {
+        try {
+            return RunSelfTest() ? 0 : 1;
+        } catch (const std::exception&) {
+            return 1;
+        }
+    }
+    if (arguments.size() == 2 && arguments[1] == L"/close") {
+        return SendCloseRequest(CloseRequestWindowTitle);
+    }
+    return RunInstance();
+}

@@ -1,0 +1,25 @@
+#include "app/GlobalMutex.h"
+
+#include <windows.h>
+
+struct TGlobalMutex::TRecord {
+    HANDLE Handle = nullptr;
+};
+
+TGlobalMutex::TGlobalMutex(const std::wstring& name) : Record(new TRecord) {
+    HANDLE handle = CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!handle) {
+        throw TException();
+    }
+    // A zero wait decides: a second instance neither waits nor retries.
+    if (WaitForSingleObject(handle, 0) != WAIT_OBJECT_0) {
+        CloseHandle(handle);
+        throw TException();
+    }
+    Record->Handle = handle;
+}
+
+TGlobalMutex::~TGlobalMutex() {
+    ReleaseMutex(Record->Handle);
+    CloseHandle(Record->Handle);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+// Owns a named system mutex for the whole run of the single running instance.
+class TGlobalMutex {
+public:
+    class TException : public std::runtime_error {
+    public:
+        TException() : std::runtime_error("TGlobalMutex: unable to get mutex ownership") {}
+    };
+
+    explicit TGlobalMutex(const std::wstring& name);
+    ~TGlobalMutex();
+    TGlobalMutex(const TGlobalMutex&) = delete;
+    TGlobalMutex& operator=(const TGlobalMutex&) = delete;
+
+private:
+    struct TRecord;
+    std::unique_ptr<TRecord> Record;
+};

@@ -1,0 +1,234 @@
+// Runs the real nudgely.exe as a user or another program would: first start, second instance,
+// "/close", "/selftest".
+#include "tests/support/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const wchar_t CloseRequestTitle[] = L"brantel.Nudgely.closeRequestReceivingWindowName";
+
+fs::path DataFolder() {
+    wchar_t appData[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return fs::path(appData) / L"Nudgely";
+}
+
+std::wstring Program() { return Quote(NUDGELY_EXE_PATH); }
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << bytes;
+}
+
+HWND WaitForCloseRequestWindow(DWORD milliseconds = 10000) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND window = FindWindowW(nullptr, CloseRequestTitle)) {
+            return window;
+        }
+        if (GetTickCount() - start > milliseconds) {
+            return nullptr;
+        }
+        Sleep(20);
+    }
+}
+
+struct TFoundBoxes {
+    DWORD ProcessId;
+    std::vector<HWND> Boxes;
+};
+
+std::vector<HWND> FindMessageBoxes(DWORD processId) {
+    TFoundBoxes found{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* found = reinterpret_cast<TFoundBoxes*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t title[64] = {};
+            GetWindowTextW(window, title, 64);
+            if (owner == found->ProcessId && IsWindowVisible(window) && std::wstring(title) == L"Message") {
+                found->Boxes.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.Boxes;
+}
+
+std::wstring ReadBoxText(HWND box) {
+    std::wstring text;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM context) -> BOOL {
+            wchar_t className[32] = {};
+            GetClassNameW(child, className, 32);
+            if (lstrcmpiW(className, L"Static") == 0) {
+                wchar_t buffer[256] = {};
+                GetWindowTextW(child, buffer, 256);
+                *reinterpret_cast<std::wstring*>(context) += buffer;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+class EntryEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(FindWindowW(nullptr, CloseRequestTitle), nullptr) << "an instance is already running";
+        std::error_code ignored;
+        fs::remove_all(DataFolder(), ignored);
+    }
+
+    void TearDown() override {
+        if (HWND window = FindWindowW(nullptr, CloseRequestTitle)) {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            for (int i = 0; i < 250 && FindWindowW(nullptr, CloseRequestTitle); ++i) {
+                Sleep(20);
+            }
+        }
+    }
+
+    static DWORD RunToEnd(const std::wstring& arguments, DWORD milliseconds = 10000) {
+        TChildProcess run(Program() + L" " + arguments);
+        DWORD exitCode = 12345;
+        EXPECT_TRUE(run.WaitForExit(milliseconds, exitCode)) << "still running";
+        return exitCode;
+    }
+};
+
+TEST_F(EntryEndToEnd, FirstRunMakesTheDataFolderAndTheDefaultHotKeysFileAndCloseEndsIt) {
+    TChildProcess instance(Program());
+    ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
+    EXPECT_TRUE(fs::is_directory(DataFolder()));
+    EXPECT_EQ(ReadBytes(DataFolder() / L"hotkeys"), "AddNotification:Ctrl-Alt-N\r\n");
+    EXPECT_FALSE(fs::exists(DataFolder() / L"notifications")) << "the store writes its file at the first change";
+
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(RunToEnd(L"/close"), 0u);
+    EXPECT_LT(GetTickCount() - start, 2500u);
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(instance.WaitForExit(2000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(EntryEndToEnd, AnExistingHotKeysFileIsLeftAloneEvenWhenEmpty) {
+    for (const std::string content : {std::string(), std::string("ViewAllNotifications:Ctrl-Alt-L\r\n")}) {
+        fs::create_directories(DataFolder());
+        WriteBytes(DataFolder() / L"hotkeys", content);
+        {
+            TChildProcess instance(Program());
+            ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
+            EXPECT_EQ(RunToEnd(L"/close"), 0u);
+            DWORD exitCode = 12345;
+            ASSERT_TRUE(instance.WaitForExit(2000, exitCode));
+        }
+        EXPECT_EQ(ReadBytes(DataFolder() / L"hotkeys"), content);
+    }
+}
+
+TEST_F(EntryEndToEnd, ASecondInstanceShowsOneMessageAndExitsWithOneWhileTheFirstRunsOn) {
+    TChildProcess first(Program());
+    HWND firstWindow = WaitForCloseRequestWindow();
+    ASSERT_NE(firstWindow, nullptr);
+
+    TChildProcess second(Program());
+    std::vector<HWND> boxes;
+    for (int i = 0; i < 500 && boxes.empty(); ++i) {
+        Sleep(20);
+        boxes = FindMessageBoxes(second.GetId());
+    }
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(ReadBoxText(boxes[0]), L"Nudgely is already running");
+    EXPECT_TRUE(second.IsRunning()) << "it waits for the message to be dismissed";
+
+    PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(second.WaitForExit(5000, exitCode));
+    EXPECT_EQ(exitCode, 1u);
+    EXPECT_TRUE(first.IsRunning());
+    EXPECT_EQ(FindWindowW(nullptr, CloseRequestTitle), firstWindow);
+}
+
+TEST_F(EntryEndToEnd, CloseWithNothingRunningExitsWithZero) { EXPECT_EQ(RunToEnd(L"/close"), 0u); }
+
+TEST_F(EntryEndToEnd, OnlyTheExactSwitchAloneIsASwitch) {
+    for (const wchar_t* arguments : {L"/SELFTEST", L"/close x", L"/selftest /selftest"}) {
+        TChildProcess instance(Program() + L" " + arguments);
+        EXPECT_NE(WaitForCloseRequestWindow(), nullptr) << "did not start normally with " << fs::path(arguments);
+        EXPECT_EQ(RunToEnd(L"/close"), 0u);
+        DWORD exitCode = 12345;
+        ASSERT_TRUE(instance.WaitForExit(2000, exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
+}
+
+class SelfTestEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        Scratch = fs::path(temp) / (L"nudgely-selftest-" + std::to_wstring(GetCurrentProcessId()));
+        fs::remove_all(Scratch);
+        fs::create_directories(Scratch);
+        fs::copy(fs::path(NUDGELY_TEST_FILES_PATH), Scratch / L"TestFiles");
+    }
+    void TearDown() override { fs::remove_all(Scratch); }
+
+    std::string Run(DWORD& exitCode) {
+        TChildProcess run(Program() + L" /selftest", Scratch.wstring(), true);
+        std::string output = run.ReadOutput();
+        EXPECT_TRUE(run.WaitForExit(30000, exitCode));
+        return output;
+    }
+
+    std::vector<fs::path> ListTestFiles() {
+        std::vector<fs::path> names;
+        for (const auto& entry : fs::directory_iterator(Scratch / L"TestFiles")) {
+            names.push_back(entry.path().filename());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path Scratch;
+};
+
+TEST_F(SelfTestEndToEnd, PassesOnTheShippedTestDataAndLeavesItAsItWas) {
+    const std::vector<fs::path> before = ListTestFiles();
+    DWORD exitCode = 12345;
+    const std::string output = Run(exitCode);
+    EXPECT_EQ(exitCode, 0u) << output;
+    ASSERT_EQ(output.rfind("OK\r\n", 0), 0u) << output;
+    const std::string seconds = output.substr(4);
+    EXPECT_GE(std::stod(seconds), 0.0);
+    EXPECT_EQ(seconds.substr(seconds.size() - 2), "\r\n");
+    EXPECT_EQ(ListTestFiles(), before);
+}
+
+TEST_F(SelfTestEndToEnd, FailsWithTheFailingCheckOnBrokenTestData) {
+    WriteBytes(Scratch / L"TestFiles" / L"notifications.txt", "2012.05.16 22:53:00||text\r\n");
+    DWORD exitCode = 12345;
+    const std::string output = Run(exitCode);
+    EXPECT_EQ(exitCode, 1u);
+    EXPECT_EQ(output, "test failure: TNotificationsDb: incorrect date of the earliest notification\r\n");
+}
+
+}  // namespace
