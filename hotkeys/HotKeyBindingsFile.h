@@ -1,0 +1,17 @@
+#pragma once
+
+#include "hotkeys/HotKey.h"
+
+#include <istream>
+#include <string>
+#include <vector>
+
+// One line of the hot keys file, "AddNotification:Ctrl-Alt-N": an action name and its hot key.
+struct THotKeyBinding {
+    std::string action;
+    THotKey hotKey;
+};
+
+// The well-formed lines in file order. Empty lines, lines without a colon and lines whose hot key
+// text does not parse are left out; action names are not checked here.
+std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input);
