@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Shows the captions as a popup menu at the mouse cursor, the first one as the default item, and
+// waits for the user. Returns the index of the chosen caption, or -1 when the menu was dismissed.
+int ShowPopupMenu(const std::vector<std::wstring>& captions);

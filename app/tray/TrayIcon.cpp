@@ -1,0 +1,13 @@
+#include "app/tray/TrayIcon.h"
+
+#include "app/tray/TrayNotificationControl.h"
+
+TTrayIcon::TTrayIcon(const std::wstring& executablePath, int iconIndex, const std::wstring& tooltip)
+    : Window(new TWindow(L"dummy", false, nullptr)),
+      Control(new TNotificationControl(*Window, executablePath, iconIndex, tooltip)) {}
+
+TTrayIcon::~TTrayIcon() = default;
+
+void TTrayIcon::SetOnMenuRequest(THandler handler) { Control->SetOnMenuRequest(std::move(handler)); }
+
+void TTrayIcon::SetOnDoubleClick(THandler handler) { Control->SetOnDoubleClick(std::move(handler)); }

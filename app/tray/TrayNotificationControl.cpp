@@ -1,0 +1,55 @@
+#include "app/tray/TrayNotificationControl.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+const UINT CallbackMessage = WM_USER;
+
+// The record without the balloon icon handle, which the shell of every supported system accepts:
+// 968 bytes in 64-bit programs, 952 in 32-bit ones.
+const DWORD RecordSize = offsetof(NOTIFYICONDATAW, guidItem) + sizeof(GUID);
+
+}  // namespace
+
+TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std::wstring& executablePath,
+                                                      int iconIndex, const std::wstring& tooltip)
+    : TControl(owner), Icon(executablePath, iconIndex), Record() {
+    Record.cbSize = RecordSize;
+    Record.hWnd = owner.GetHandle();
+    Record.uID = 0;
+    Record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    Record.uCallbackMessage = CallbackMessage;
+    Record.hIcon = Icon.GetHandle();
+    // One place is kept for the terminating null.
+    const size_t tipLength = std::min(tooltip.size(), sizeof(Record.szTip) / sizeof(Record.szTip[0]) - 1);
+    std::copy_n(tooltip.begin(), tipLength, Record.szTip);
+    Record.szTip[tipLength] = L'\0';
+    Shell_NotifyIconW(NIM_ADD, &Record);
+}
+
+TTrayIcon::TNotificationControl::~TNotificationControl() { Shell_NotifyIconW(NIM_DELETE, &Record); }
+
+void TTrayIcon::TNotificationControl::SetOnMenuRequest(THandler handler) { OnMenuRequest = std::move(handler); }
+
+void TTrayIcon::TNotificationControl::SetOnDoubleClick(THandler handler) { OnDoubleClick = std::move(handler); }
+
+bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {
+    if (message.message != CallbackMessage) {
+        return false;
+    }
+    switch (LOWORD(message.lParam)) {
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU:
+        RunHandler(OnMenuRequest);
+        break;
+    case WM_LBUTTONDBLCLK:
+        RunHandler(OnDoubleClick);
+        break;
+    default:
+        break;
+    }
+    message.result = 0;
+    return true;
+}

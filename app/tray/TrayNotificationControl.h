@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/tray/ExtractedIcon.h"
+#include "app/tray/TrayIcon.h"
+#include "ui/Window.h"
+
+#include <shellapi.h>
+
+// Adds the icon to the notification area for its lifetime and turns the shell's callback
+// messages, which reach its window as WM_USER, into the menu and double-click handlers.
+class TTrayIcon::TNotificationControl : public TWindow::TControl {
+public:
+    TNotificationControl(TWindow& owner, const std::wstring& executablePath, int iconIndex,
+                         const std::wstring& tooltip);
+    ~TNotificationControl() override;
+
+    void SetOnMenuRequest(THandler handler);
+    void SetOnDoubleClick(THandler handler);
+    // The record as handed to the shell.
+    const NOTIFYICONDATAW& GetRecord() const { return Record; }
+
+    bool ProcessMessage(TMessage& message) override;
+
+private:
+    TExtractedIcon Icon;
+    NOTIFYICONDATAW Record;
+    THandler OnMenuRequest;
+    THandler OnDoubleClick;
+};

@@ -1,0 +1,124 @@
+#include "app/tray/TrayIcon.h"
+#include "app/tray/TrayNotificationControl.h"
+#include "app/tray/tests/TrayTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Notes the messages that get past the control on the same window.
+class TPassedOnRecorder : public TWindow::TControl {
+public:
+    using TControl::TControl;
+    bool ProcessMessage(TMessage& message) override {
+        if (message.message >= WM_USER) {
+            PassedOn.push_back(message.message);
+        }
+        return false;
+    }
+    std::vector<UINT> PassedOn;
+};
+
+LRESULT SendMouseEvent(HWND window, UINT mouseEvent, WORD high = 0) {
+    return SendMessageW(window, WM_USER, 0, MAKELPARAM(mouseEvent, high));
+}
+
+}  // namespace
+
+TEST(TrayNotificationControl, MapsTheShellsMouseEventsToTheTwoHandlers) {
+    TWindow window(L"tray host", false, nullptr);
+    TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"mapping");
+    TPassedOnRecorder recorder(window);
+    std::string ran;
+    control.SetOnMenuRequest([&] { ran += 'M'; });
+    control.SetOnDoubleClick([&] { ran += 'D'; });
+
+    SendMouseEvent(window.GetHandle(), WM_RBUTTONUP);
+    SendMouseEvent(window.GetHandle(), WM_CONTEXTMENU);
+    SendMouseEvent(window.GetHandle(), WM_LBUTTONDBLCLK);
+    // The high word carries the icon's identifier in the newer callback form; it is not the event.
+    SendMouseEvent(window.GetHandle(), WM_RBUTTONUP, 7);
+    const std::vector<UINT> swallowedEvents = {WM_MOUSEMOVE,     WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
+                                               WM_RBUTTONDBLCLK, WM_MBUTTONUP,   NIN_SELECT};
+    for (UINT swallowed : swallowedEvents) {
+        EXPECT_EQ(SendMouseEvent(window.GetHandle(), swallowed), 0);
+    }
+    SendMessageW(window.GetHandle(), WM_USER + 1, 0, WM_RBUTTONUP);
+
+    EXPECT_EQ(ran, "MMDM");
+    EXPECT_EQ(recorder.PassedOn, (std::vector<UINT>{WM_USER + 1}));
+}
+
+TEST(TrayNotificationControl, EventsWithoutHandlersAreSwallowed) {
+    TWindow window(L"tray host", false, nullptr);
+    TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"no handlers");
+    TPassedOnRecorder recorder(window);
+    SendMouseEvent(window.GetHandle(), WM_RBUTTONUP);
+    SendMouseEvent(window.GetHandle(), WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(recorder.PassedOn.empty());
+}
+
+TEST(TrayNotificationControl, HandsTheShellARecordForItsOwnWindowAndIcon) {
+    TWindow window(L"tray host", false, nullptr);
+    TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"Nudgely");
+    const NOTIFYICONDATAW& record = control.GetRecord();
+    // Up to and including guidItem: the shells of all supported systems accept that layout.
+    EXPECT_EQ(record.cbSize, sizeof(void*) == 8 ? 968u : 952u);
+    EXPECT_EQ(record.hWnd, window.GetHandle());
+    EXPECT_EQ(record.uID, 0u);
+    EXPECT_EQ(record.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(record.uCallbackMessage, UINT(WM_USER));
+    ASSERT_NE(record.hIcon, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(record.hIcon, &info));
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof(colour), &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(std::wstring(record.szTip), L"Nudgely");
+}
+
+TEST(TrayNotificationControl, ATooltipLongerThan127CharactersIsCut) {
+    TWindow window(L"tray host", false, nullptr);
+    std::wstring longTip;
+    for (int i = 0; i < 300; ++i) {
+        longTip += wchar_t(L'a' + i % 26);
+    }
+    for (size_t length : {126u, 127u, 128u, 300u}) {
+        TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, longTip.substr(0, length));
+        const std::wstring shown(control.GetRecord().szTip);
+        EXPECT_EQ(shown, longTip.substr(0, std::min<size_t>(length, 127))) << length;
+    }
+}
+
+TEST(TrayNotificationControl, AFileWithoutTheIconGivesANullIconAndTheIconIsAddedAllTheSame) {
+    TWindow window(L"tray host", false, nullptr);
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring notAnExecutable = std::wstring(system) + L"\\drivers\\etc\\hosts";
+    ASSERT_NE(GetFileAttributesW(notAnExecutable.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    for (const auto& source : {std::make_pair(notAnExecutable, 0), std::make_pair(GetOwnExecutablePath(), 5),
+                               std::make_pair(std::wstring(L"C:\\no such folder\\x.exe"), 0)}) {
+        TTrayIcon::TNotificationControl control(window, source.first, source.second, L"no icon");
+        EXPECT_EQ(control.GetRecord().hIcon, nullptr);
+    }
+}
+
+TEST(TrayIcon, ShowsItsIconInTheNotificationAreaForItsLifetime) {
+    auto icon = std::make_unique<TTrayIcon>(GetOwnExecutablePath(), 0, L"Nudgely");
+    // Without a system tray on the X server, Wine shows the icons in a window of its own.
+    HWND tray = nullptr;
+    PumpMessagesUntil([&] { return (tray = FindWindowW(nullptr, L"Wine System Tray")) != nullptr; }, 3000);
+    if (!tray) {
+        GTEST_SKIP() << "the notification area is not a window that can be found here";
+    }
+    EXPECT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(tray) != FALSE; }, 3000));
+    icon.reset();
+    EXPECT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(tray) == FALSE; }, 3000));
+}
