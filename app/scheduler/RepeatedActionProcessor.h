@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/scheduler/RepeatedAction.h"
+#include "ui/Window.h"
+
+// Owns the timer (identifier 0) of its window and runs the action on each of its ticks. What the
+// action throws goes on to the window procedure, which reports it; the next tick runs the action
+// again.
+class TRepeatedAction::TMessageProcessor : public TWindow::TControl {
+public:
+    TMessageProcessor(TWindow& owner, THandler action, double periodSeconds);
+    ~TMessageProcessor() override;
+
+    bool ProcessMessage(TMessage& message) override;
+
+private:
+    THandler Action;
+    bool Busy = false;
+};

@@ -1,0 +1,148 @@
+#include "app/scheduler/RepeatedAction.h"
+#include "app/scheduler/RepeatedActionProcessor.h"
+#include "ui/HandlerFailure.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Counts the timer messages that reach its window, without taking them.
+class TTimerRecorder : public TWindow::TControl {
+public:
+    using TControl::TControl;
+    bool ProcessMessage(TMessage& message) override {
+        if (message.message == WM_TIMER) {
+            ++Ticks;
+        }
+        return false;
+    }
+    int Ticks = 0;
+};
+
+void PumpMessagesFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < milliseconds) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
+}
+
+template <typename TDone>
+bool PumpMessagesUntil(TDone done, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) {
+            return false;
+        }
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
+    return true;
+}
+
+// Captures what window procedures report instead of showing it, for one test.
+class TCapturedFailures {
+public:
+    TCapturedFailures() {
+        SetHandlerFailureReporter([this](const std::string& message) { Messages.push_back(message); });
+    }
+    ~TCapturedFailures() { SetHandlerFailureReporter(nullptr); }
+    std::vector<std::string> Messages;
+};
+
+}  // namespace
+
+TEST(RepeatedAction, RunsTheActionOncePerPeriod) {
+    int runs = 0;
+    {
+        TRepeatedAction action([&] { ++runs; }, 0.05);
+        EXPECT_TRUE(PumpMessagesUntil([&] { return runs >= 4; }, 3000));
+    }
+    const int runsWhenDestroyed = runs;
+    PumpMessagesFor(200);
+    EXPECT_EQ(runs, runsWhenDestroyed);
+}
+
+TEST(RepeatedAction, TheFirstTickComesOnePeriodAfterTheStart) {
+    int runs = 0;
+    TRepeatedAction action([&] { ++runs; }, 0.4);
+    PumpMessagesFor(150);
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return runs == 1; }, 2000));
+}
+
+TEST(RepeatedActionProcessor, AnEmptyActionStartsNoTimer) {
+    TWindow window(L"timer host", false, nullptr);
+    TTimerRecorder recorder(window);
+    TRepeatedAction::TMessageProcessor processor(window, THandler(), 0.02);
+    PumpMessagesFor(250);
+    EXPECT_EQ(recorder.Ticks, 0);
+}
+
+TEST(RepeatedActionProcessor, KillsItsTimerWhenDestroyed) {
+    TWindow window(L"timer host", false, nullptr);
+    TTimerRecorder recorder(window);
+    auto processor = std::make_unique<TRepeatedAction::TMessageProcessor>(window, [] {}, 0.02);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return recorder.Ticks >= 2; }, 2000));
+    processor.reset();
+    const int ticksWhenDestroyed = recorder.Ticks;
+    PumpMessagesFor(250);
+    EXPECT_EQ(recorder.Ticks, ticksWhenDestroyed);
+}
+
+TEST(RepeatedActionProcessor, DropsTicksThatArriveWhileTheActionRuns) {
+    TWindow window(L"timer host", false, nullptr);
+    int depth = 0;
+    int deepest = 0;
+    int runs = 0;
+    LRESULT nestedResult = -1;
+    TRepeatedAction::TMessageProcessor processor(
+        window,
+        [&] {
+            ++runs;
+            ++depth;
+            deepest = std::max(deepest, depth);
+            if (runs == 1) {
+                nestedResult = SendMessageW(window.GetHandle(), WM_TIMER, 0, 0);
+                // Real ticks come in through this nested loop, as through a message box or menu.
+                PumpMessagesFor(200);
+            }
+            --depth;
+        },
+        0.02);
+    TTimerRecorder behind(window);
+
+    ASSERT_TRUE(PumpMessagesUntil([&] { return runs >= 2; }, 3000));
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(nestedResult, 0);
+    EXPECT_EQ(behind.Ticks, 0);
+}
+
+TEST(RepeatedActionProcessor, AFailingActionIsReportedAndTheNextTicksStillRunIt) {
+    TCapturedFailures failures;
+    TWindow window(L"timer host", false, nullptr);
+    int runs = 0;
+    TRepeatedAction::TMessageProcessor processor(
+        window,
+        [&] {
+            if (++runs == 1) {
+                throw std::runtime_error("due check failed");
+            }
+        },
+        0.02);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return runs >= 3; }, 3000));
+    ASSERT_EQ(failures.Messages.size(), 1u);
+    EXPECT_EQ(failures.Messages[0], "due check failed");
+}
