@@ -4,7 +4,6 @@
 #include "ui/ControlEdit.h"
 #include "ui/ControlTwoStateButton.h"
 #include "ui/HandlerFailure.h"
-#include "ui/SizeRules.h"
 #include "ui/tests/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -68,14 +67,6 @@ TEST(ControlButton, EnterInADialogWindowPressesTheDefaultButtonOnly) {
 
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(helps, 0);
-}
-
-TEST(ControlButton, PreferredSizeIsTheCaptionRuleOnTheOwnerWindow) {
-    TWindow window(L"sizes", false, nullptr);
-    TControlButton button(window, L"Snooze 1 hour", false);
-    EXPECT_EQ(button.GetPreferredSize(), GetCaptionedControlSize(window.GetHandle(), L"Snooze 1 hour"));
-    TControlButton empty(window, L"", false);
-    EXPECT_EQ(empty.GetPreferredSize().height, 0);
 }
 
 TEST(ControlCancelHandler, EscapeInADialogWindowRunsTheCancelHandler) {
@@ -164,17 +155,6 @@ TEST_F(TwoStateButton, AFailingHandlerIsReportedAndTheButtonKeepsWorking) {
 
     EXPECT_EQ(reported, (std::vector<std::string>{"recorder: no device"}));
     EXPECT_EQ(Events, (std::vector<std::string>{"release"}));
-}
-
-TEST(ControlTwoStateButton, ItsClicksAreNotReportedToOtherControls) {
-    TWindow window(L"clicks", true, nullptr);
-    TControlTwoStateButton record(window, L"Record");
-    TControlButton other(window, L"Other", true);
-    int clicks = 0;
-    other.SetOnClick([&] { ++clicks; });
-    SendMessageW(record.GetHandle(), BM_CLICK, 0, 0);
-    PumpPendingMessages();
-    EXPECT_EQ(clicks, 0);
 }
 
 TEST(ControlCheckBox, AClickFlipsTheMarkAndRaisesTheHandlerOnce) {

@@ -1,6 +1,5 @@
 #include "ui/ControlText.h"
 #include "ui/DeviceContext.h"
-#include "ui/TextLines.h"
 #include "ui/tests/ControlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -127,9 +126,3 @@ TEST_F(ControlTextPainting, PaintingLeavesTheDeviceContextAsItWas) {
     EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
 }
 
-TEST(ControlText, PreferredSizeIsTheTextExtentOnTheScreen) {
-    TWindow window(L"label", false, nullptr);
-    TControlText label(window, L"Two\nlines", TColor{});
-    TDeviceContext screen(nullptr);
-    EXPECT_EQ(label.GetPreferredSize(), MeasureText(screen.GetHandle(), L"Two\nlines"));
-}

@@ -1,5 +1,4 @@
 #include "ui/ControlHotKey.h"
-#include "ui/SizeRules.h"
 #include "ui/tests/ControlTestSupport.h"
 
 #include <commctrl.h>
@@ -85,8 +84,3 @@ TEST(ControlHotKey, ChangeNotificationsOfOtherWindowsAreDeclined) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST(ControlHotKey, PreferredSizeFitsTheLongestCombination) {
-    TWindow window(L"hot key", false, nullptr);
-    TControlHotKey field(window);
-    EXPECT_EQ(field.GetPreferredSize(), GetFieldSize(field.GetHandle(), L"Ctrl-Alt-Shift-Win-W"));
-}

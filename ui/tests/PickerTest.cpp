@@ -1,7 +1,6 @@
 #include "ui/ControlDatePicker.h"
 #include "ui/ControlTimePicker.h"
 #include "ui/PickerFields.h"
-#include "ui/SizeRules.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -15,13 +14,6 @@ TEST(PickerFields, ReadingStopsAtTheFirstFieldThatIsNotANumber) {
     EXPECT_EQ(ReadPickerFields("8:x:3", ':'), (TFields{8, 0, 0}));
     EXPECT_EQ(ReadPickerFields("", ':'), (TFields{0, 0, 0}));
     EXPECT_EQ(ReadPickerFields("12:70000:1", ':'), (TFields{12, 0, 0}));
-}
-
-TEST(PickerFields, FieldsGetAtLeastTwoDigits) {
-    EXPECT_EQ(FormatPickerField(0), "00");
-    EXPECT_EQ(FormatPickerField(9), "09");
-    EXPECT_EQ(FormatPickerField(10), "10");
-    EXPECT_EQ(FormatPickerField(2011), "2011");
 }
 
 TEST(ControlDatePicker, ADateReadsBackWithTwoDigitMonthAndDay) {
@@ -81,10 +73,3 @@ TEST(ControlTimePicker, AnImpossibleTimeKeepsThePreviousOne) {
     EXPECT_EQ(picker.GetTime(), "10:20:30");
 }
 
-TEST(Pickers, PreferredSizesMeasureTheirSamplesOnThePickerItself) {
-    TWindow window(L"pickers", false, nullptr);
-    TControlDatePicker date(window);
-    TControlTimePicker time(window, L"");
-    EXPECT_EQ(date.GetPreferredSize(), GetPickerSize(date.GetHandle(), L"21 November 2011"));
-    EXPECT_EQ(time.GetPreferredSize(), GetPickerSize(time.GetHandle(), L"22:22:22 AMq"));
-}

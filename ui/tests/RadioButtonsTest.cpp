@@ -73,17 +73,6 @@ TEST_F(RadioButtons, PreferredSizeFollowsTheItemCaptionAndIsEmptyOutsideTheItems
     EXPECT_EQ(Radio.GetPreferredSize(3), (TSize{0, 0}));
 }
 
-TEST(ControlRadioButtons, ItemsAreManualRadioButtonsStackedTenPixelsApart) {
-    TWindow window(L"radio", false, nullptr);
-    TControlRadioButtons radio(window, {L"a", L"b"});
-    RECT second{};
-    GetWindowRect(radio.GetItemHandle(1), &second);
-    MapWindowPoints(nullptr, window.GetHandle(), reinterpret_cast<POINT*>(&second), 2);
-    EXPECT_EQ(second.top, 10);
-    EXPECT_EQ(GetWindowLongW(radio.GetItemHandle(1), GWL_STYLE) & (BS_TYPEMASK | WS_TABSTOP | WS_GROUP),
-              BS_RADIOBUTTON);
-}
-
 TEST(ControlRadioButtons, AGroupWithoutCaptionsHasNoItemsAndNoSelection) {
     TWindow window(L"radio", false, nullptr);
     TControlRadioButtons radio(window, {});

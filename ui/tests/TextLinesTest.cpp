@@ -132,22 +132,6 @@ TEST(DeviceContextHolders, ASelectionPutsThePreviousObjectBackAndDeletesItsOwn) 
     EXPECT_EQ(GetObjectType(pen), 0u);
 }
 
-TEST(DeviceContextHolders, ABackgroundModeIsRestoredOnRelease) {
-    TCanvas canvas(10, 10);
-    const HDC dc = canvas.GetHandle();
-    SetBkMode(dc, OPAQUE);
-    {
-        TBackgroundMode transparent(dc, true);
-        EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-        {
-            TBackgroundMode opaque(dc, false);
-            EXPECT_EQ(GetBkMode(dc), OPAQUE);
-        }
-        EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    }
-    EXPECT_EQ(GetBkMode(dc), OPAQUE);
-}
-
 TEST(SizeRules, CaptionedControlsAddFourLettersOfWidthAndHalfALineOfHeight) {
     TDeviceContext screen(nullptr);
     const TSize caption = MeasureText(screen.GetHandle(), L"Record sound");
@@ -160,12 +144,3 @@ TEST(SizeRules, CaptionedControlsAddFourLettersOfWidthAndHalfALineOfHeight) {
     EXPECT_EQ(GetCaptionedControlSize(nullptr, L"Record\nsound").height, (3 * twoLines.height) / 2);
 }
 
-TEST(SizeRules, PickersFieldsAndLabelsScaleTheirSampleExtent) {
-    TDeviceContext screen(nullptr);
-    const TSize sample = MeasureText(screen.GetHandle(), L"21 November 2011");
-    EXPECT_EQ(GetPickerSize(nullptr, L"21 November 2011"), (TSize{(5 * sample.width) / 4, (3 * sample.height) / 2}));
-    EXPECT_EQ(GetFieldSize(nullptr, L"21 November 2011"),
-              (TSize{sample.width + sample.height / 2, (4 * sample.height) / 3}));
-    EXPECT_EQ(GetScreenTextSize(L"21 November 2011"), sample);
-    EXPECT_EQ(GetScreenTextSize(L""), (TSize{0, 0}));
-}
