@@ -1,0 +1,50 @@
+#include "store/DataFileRewrite.h"
+
+#include "store/RecordLine.h"
+
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void ThrowFailure(const char* what) { throw std::runtime_error(std::string("TNotificationsDb: ") + what); }
+
+}  // namespace
+
+TDataFileRewrite::TDataFileRewrite(const std::wstring& dataPath) : DataPath(dataPath), Reader(dataPath) {}
+
+bool TDataFileRewrite::ReadRecord(TNotification& record) {
+    if (Reader.ReadRecord(record)) {
+        return true;
+    }
+    // Taking an unreadable file for a short one would write away the reminders it holds.
+    if (Reader.HasFailed()) {
+        ThrowFailure("unable to read the data file");
+    }
+    return false;
+}
+
+void TDataFileRewrite::WriteRecord(const TNotification& record) {
+    if (!GetReplacement().Write(FormatRecordLine(record))) {
+        ThrowFailure("unable to write the new data file");
+    }
+}
+
+void TDataFileRewrite::Finish() {
+    TReplacementFile& replacement = GetReplacement();
+    if (!replacement.Finish()) {
+        ThrowFailure("unable to write the new data file");
+    }
+    if (!replacement.ReplaceTarget()) {
+        ThrowFailure("unable to replace the data file");
+    }
+}
+
+TReplacementFile& TDataFileRewrite::GetReplacement() {
+    if (!Replacement) {
+        Replacement.emplace(DataPath);
+        if (!Replacement->IsOpen()) {
+            ThrowFailure("unable to create the new data file");
+        }
+    }
+    return *Replacement;
+}

@@ -1,0 +1,34 @@
+#include "store/FileContent.h"
+
+#include "store/FileHandle.h"
+
+bool ReadFileContent(const std::wstring& path, std::string& content) {
+    const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
+        return false;
+    }
+    content.clear();
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) {
+        if (read == 0) {
+            return true;
+        }
+        content.append(buffer, read);
+    }
+    return false;
+}
+
+bool WriteFileContent(const std::wstring& path, const std::string& content) {
+    TFileHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool complete = content.empty() || (WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()),
+                                                        &written, nullptr) &&
+                                              written == content.size());
+    return file.Close() && complete;
+}

@@ -1,0 +1,18 @@
+#include "store/FileOperations.h"
+
+#include <windows.h>
+
+bool FileExists(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), 0, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+bool DuplicateFile(const std::wstring& source, const std::wstring& target) {
+    return CopyFileW(source.c_str(), target.c_str(), FALSE) != FALSE;
+}
+
+bool RemoveFile(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// Plain file operations that report failure only through their result.
+
+// False for a missing file and for a folder.
+bool FileExists(const std::wstring& path);
+// Replaces an existing target.
+bool DuplicateFile(const std::wstring& source, const std::wstring& target);
+bool RemoveFile(const std::wstring& path);

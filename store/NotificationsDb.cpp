@@ -1,0 +1,178 @@
+#include "store/NotificationsDb.h"
+
+#include "store/DataFileRewrite.h"
+#include "store/FileOperations.h"
+#include "store/SoundFileName.h"
+
+#include <stdexcept>
+
+namespace {
+
+const std::uint32_t LastSoundFileNumber = 0xFFFFF;
+
+std::size_t CountRecords(const std::wstring& path) {
+    TRecordReader reader(path);
+    TNotification record;
+    std::size_t count = 0;
+    while (reader.ReadRecord(record)) {
+        ++count;
+    }
+    return count;
+}
+
+// An empty date reads back as no record at all, and "|" or a line break would break the line;
+// either would put the IDs out of step with the file.
+void CheckDueDate(const TDateTimeText& date) {
+    if (date.empty() || date.find_first_of("|\r\n") != TDateTimeText::npos) {
+        throw std::invalid_argument("TNotificationsDb::AddNotification: unusable due date");
+    }
+}
+
+}  // namespace
+
+TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), Ids(CountRecords(path)) {}
+
+std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
+    const std::int32_t id = Ids.FindFreeId();
+    if (id < 0) {
+        throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID");
+    }
+    CheckDueDate(notification.Date);
+    TNotification added(notification.Date, notification.Text);
+    added.SoundFile = CopySoundFile(notification.SoundFile);
+    std::size_t position = 0;
+    try {
+        TDataFileRewrite rewrite(Path);
+        bool written = false;
+        TNotification record;
+        while (rewrite.ReadRecord(record)) {
+            if (!written && !(record.Date < added.Date)) {
+                rewrite.WriteRecord(added);
+                written = true;
+            }
+            position += written ? 0 : 1;
+            rewrite.WriteRecord(record);
+        }
+        if (!written) {
+            rewrite.WriteRecord(added);
+        }
+        rewrite.Finish();
+    } catch (...) {
+        DeleteSoundFile(added.SoundFile);
+        throw;
+    }
+    Ids.Insert(position, id);
+    CallWatchers();
+    return id;
+}
+
+void TNotificationsDb::DeleteNotification(std::int32_t id) {
+    const std::ptrdiff_t deleted = Ids.FindPosition(id);
+    if (deleted < 0) {
+        return;
+    }
+    std::wstring soundFile;
+    TDataFileRewrite rewrite(Path);
+    TNotification record;
+    for (std::ptrdiff_t position = 0; rewrite.ReadRecord(record); ++position) {
+        if (position == deleted) {
+            soundFile = record.SoundFile;
+        } else {
+            rewrite.WriteRecord(record);
+        }
+    }
+    rewrite.Finish();
+    // Only now: a failed change must leave the voice note of the reminder it kept.
+    DeleteSoundFile(soundFile);
+    Ids.EraseAt(static_cast<std::size_t>(deleted));
+    CallWatchers();
+}
+
+void TNotificationsDb::RemoveEarliestNotification() {
+    TDataFileRewrite rewrite(Path);
+    TNotification earliest;
+    if (!rewrite.ReadRecord(earliest)) {
+        return;
+    }
+    TNotification record;
+    while (rewrite.ReadRecord(record)) {
+        rewrite.WriteRecord(record);
+    }
+    rewrite.Finish();
+    DeleteSoundFile(earliest.SoundFile);
+    Ids.EraseAt(0);
+    CallWatchers();
+}
+
+TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
+    const std::ptrdiff_t wanted = Ids.FindPosition(id);
+    if (wanted < 0) {
+        return TNotification();
+    }
+    TIterator iterator = Begin();
+    for (std::ptrdiff_t position = 0; position < wanted && iterator.IsValid(); ++position) {
+        iterator.Next();
+    }
+    return iterator.Current();
+}
+
+TNotification TNotificationsDb::GetEarliestNotification() const { return Begin().Current(); }
+
+bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
+    const TDateTimeText due = GetEarliestNotification().Date;
+    return !due.empty() && !(now < due);
+}
+
+TNotificationsDb::TIterator TNotificationsDb::Begin() const { return TIterator(*this); }
+
+std::wstring TNotificationsDb::CopySoundFile(const std::wstring& source) const {
+    if (source.empty()) {
+        return std::wstring();
+    }
+    for (std::uint32_t number = 0; number <= LastSoundFileNumber; ++number) {
+        const std::wstring name = MakeSoundFileName(Path, number);
+        if (!FileExists(name)) {
+            // A name that names no file would be free for the next sound, and deleting either
+            // reminder would then take the other's sound; without a copy, there is no sound.
+            return DuplicateFile(source, name) ? name : std::wstring();
+        }
+    }
+    return std::wstring();
+}
+
+void TNotificationsDb::DeleteSoundFile(const std::wstring& soundFile) const {
+    if (IsStoreSoundFileName(Path, soundFile)) {
+        RemoveFile(soundFile);
+    }
+}
+
+void TNotificationsDb::CallWatchers() {
+    // A watcher that ends inside another's callback must not be called afterwards.
+    const std::set<TWatcher*> watchers = Watchers;
+    for (TWatcher* watcher : watchers) {
+        if (Watchers.count(watcher) != 0 && watcher->Callback) {
+            watcher->Callback();
+        }
+    }
+}
+
+TNotificationsDb::TIterator::TIterator(const TNotificationsDb& db) : Db(&db), Reader(db.Path) { ReadCurrent(); }
+
+void TNotificationsDb::TIterator::Next() {
+    ++LineIndex;
+    ReadCurrent();
+}
+
+void TNotificationsDb::TIterator::ReadCurrent() {
+    CurrentRecord = TNotification();
+    if (Reader.ReadRecord(CurrentRecord)) {
+        CurrentRecord.Id = Db->Ids.GetIdAt(static_cast<std::size_t>(LineIndex));
+    }
+}
+
+TNotificationsDb::TWatcher::TWatcher(TNotificationsDb& db, std::function<void()> callback)
+    : Db(&db), Callback(std::move(callback)) {
+    Db->Watchers.insert(this);
+}
+
+TNotificationsDb::TWatcher::~TWatcher() { Db->Watchers.erase(this); }

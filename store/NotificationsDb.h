@@ -1,0 +1,88 @@
+#pragma once
+
+#include "store/DateTimeText.h"
+#include "store/IdList.h"
+#include "store/Notification.h"
+#include "store/RecordReader.h"
+
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+
+// The pending reminders, one line each in a data file sorted by due date, with each voice note
+// copied beside it. Nothing but the IDs is kept in memory: every query reads the file, every
+// change rewrites it. A change that cannot be completed throws a runtime error
+// "TNotificationsDb: ..." and changes nothing.
+class TNotificationsDb {
+public:
+    class TIterator;
+    class TWatcher;
+
+    // Creates no file; a missing data file is an empty store.
+    explicit TNotificationsDb(const std::wstring& path);
+    TNotificationsDb(const TNotificationsDb&) = delete;
+    TNotificationsDb& operator=(const TNotificationsDb&) = delete;
+
+    // Stores the date, the text and a copy of the sound file (when one is named and can be
+    // copied); the reminder's ID is ignored. Returns the new ID.
+    std::int32_t AddNotification(const TNotification& notification);
+    // An unknown ID is ignored.
+    void DeleteNotification(std::int32_t id);
+    void RemoveEarliestNotification();
+
+    // The empty record when there is none.
+    TNotification GetNotification(std::int32_t id) const;
+    TNotification GetEarliestNotification() const;
+    // Whether the earliest reminder is due at now (also when due exactly then).
+    bool IsNotificationHappening(const TDateTimeText& now) const;
+    TIterator Begin() const;
+
+private:
+    std::wstring CopySoundFile(const std::wstring& source) const;
+    void DeleteSoundFile(const std::wstring& soundFile) const;
+    void CallWatchers();
+
+    std::wstring Path;
+    std::set<TWatcher*> Watchers;
+    TIdList Ids;
+};
+
+// Reads the reminders in due order; what it yields after a change made while it is open is not
+// defined, but it never hinders the change.
+class TNotificationsDb::TIterator {
+public:
+    TIterator(TIterator&&) = default;
+    TIterator& operator=(TIterator&&) = default;
+    TIterator(const TIterator&) = delete;
+    TIterator& operator=(const TIterator&) = delete;
+
+    bool IsValid() const { return !CurrentRecord.Date.empty(); }
+    TNotification Current() const { return CurrentRecord; }
+    void Next();
+
+private:
+    friend class TNotificationsDb;
+    explicit TIterator(const TNotificationsDb& db);
+    void ReadCurrent();
+
+    const TNotificationsDb* Db;
+    TRecordReader Reader;
+    TNotification CurrentRecord;
+    std::int32_t LineIndex = 0;
+};
+
+// Calls its callback after every change of the store, until it ends.
+class TNotificationsDb::TWatcher {
+public:
+    TWatcher(TNotificationsDb& db, std::function<void()> callback);
+    ~TWatcher();
+    TWatcher(const TWatcher&) = delete;
+    TWatcher& operator=(const TWatcher&) = delete;
+
+private:
+    friend class TNotificationsDb;
+
+    TNotificationsDb* Db;
+    std::function<void()> Callback;
+};

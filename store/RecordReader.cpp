@@ -1,0 +1,58 @@
+#include "store/RecordReader.h"
+
+#include "store/FileHandle.h"
+#include "store/RecordLine.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const std::size_t ReadBufferSize = 16384;
+
+class TFileByteSource : public TByteSource {
+public:
+    explicit TFileByteSource(std::wstring path) : Path(std::move(path)) {}
+
+    bool ReadBytes(char* buffer, std::size_t capacity, std::size_t& count) override {
+        count = 0;
+        const TFileHandle file(CreateFileW(Path.c_str(), GENERIC_READ,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.IsValid()) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        }
+        LARGE_INTEGER offset;
+        offset.QuadPart = Offset;
+        DWORD read = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(capacity, MAXDWORD));
+        if (!SetFilePointerEx(file.Get(), offset, nullptr, FILE_BEGIN) ||
+            !ReadFile(file.Get(), buffer, wanted, &read, nullptr)) {
+            return false;
+        }
+        Offset += read;
+        count = read;
+        return true;
+    }
+
+private:
+    std::wstring Path;
+    LONGLONG Offset = 0;
+};
+
+}  // namespace
+
+TRecordReader::TRecordReader(const std::wstring& path)
+    : Lines(std::make_unique<TFileByteSource>(path), ReadBufferSize) {}
+
+bool TRecordReader::ReadRecord(TNotification& record) {
+    std::string line;
+    while (Lines.ReadLine(line)) {
+        if (auto parsed = ParseRecordLine(line)) {
+            record = std::move(*parsed);
+            return true;
+        }
+    }
+    return false;
+}

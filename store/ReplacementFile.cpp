@@ -1,0 +1,73 @@
+#include "store/ReplacementFile.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::size_t BufferLimit = 65536;
+
+// A scanner or indexer that has the data file open for a moment makes the rename fail; it is
+// tried again a few times before the change is given up.
+const int ReplaceAttempts = 5;
+const DWORD ReplaceRetryDelay = 20;
+
+}  // namespace
+
+TReplacementFile::TReplacementFile(const std::wstring& targetPath)
+    : TargetPath(targetPath),
+      NewPath(MakeNewFilePath(targetPath)),
+      // A leftover of a run killed while it wrote is simply overwritten.
+      File(CreateFileW(NewPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+
+TReplacementFile::~TReplacementFile() {
+    if (!Replaced) {
+        File.Close();
+        DeleteFileW(NewPath.c_str());
+    }
+}
+
+std::wstring TReplacementFile::MakeNewFilePath(const std::wstring& targetPath) { return targetPath + L".replacement"; }
+
+bool TReplacementFile::Write(const std::string& bytes) {
+    Buffer += bytes;
+    if (Buffer.size() >= BufferLimit) {
+        WriteBuffer();
+    }
+    return !WriteFailed;
+}
+
+bool TReplacementFile::Finish() {
+    if (!File.IsValid() || !WriteBuffer()) {
+        return false;
+    }
+    const bool flushed = FlushFileBuffers(File.Get()) != FALSE;
+    return File.Close() && flushed;
+}
+
+bool TReplacementFile::ReplaceTarget() {
+    if (File.IsValid() || WriteFailed) {
+        return false;
+    }
+    for (int attempt = 0; attempt < ReplaceAttempts && !Replaced; ++attempt) {
+        if (attempt > 0) {
+            Sleep(ReplaceRetryDelay);
+        }
+        Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+                   FALSE;
+    }
+    return Replaced;
+}
+
+bool TReplacementFile::WriteBuffer() {
+    std::size_t position = 0;
+    while (!WriteFailed && position < Buffer.size()) {
+        DWORD written = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(Buffer.size() - position, BufferLimit));
+        if (!WriteFile(File.Get(), Buffer.data() + position, wanted, &written, nullptr) || written == 0) {
+            WriteFailed = true;
+        }
+        position += written;
+    }
+    Buffer.clear();
+    return !WriteFailed;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/FileHandle.h"
+
+#include <string>
+
+// The next content of a file, written beside it and then put in its place in one step, so that
+// the file always holds either its complete old content or its complete new content. Until it is
+// in place, the new file is removed when the object ends.
+class TReplacementFile {
+public:
+    explicit TReplacementFile(const std::wstring& targetPath);
+    ~TReplacementFile();
+    TReplacementFile(const TReplacementFile&) = delete;
+    TReplacementFile& operator=(const TReplacementFile&) = delete;
+
+    // The name of the new file while it is written; never a name the target's owner reads.
+    static std::wstring MakeNewFilePath(const std::wstring& targetPath);
+
+    bool IsOpen() const { return File.IsValid(); }
+    // False once any write has failed.
+    bool Write(const std::string& bytes);
+    // Writes out what is buffered, flushes it to disk and closes the new file.
+    bool Finish();
+    // Puts the finished new file in place of the target.
+    bool ReplaceTarget();
+
+private:
+    bool WriteBuffer();
+
+    std::wstring TargetPath;
+    std::wstring NewPath;
+    TFileHandle File;
+    std::string Buffer;
+    bool WriteFailed = false;
+    bool Replaced = false;
+};

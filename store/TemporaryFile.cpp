@@ -1,0 +1,5 @@
+#include "store/TemporaryFile.h"
+
+#include "store/FileOperations.h"
+
+TTemporaryFile::~TTemporaryFile() { RemoveFile(Path); }

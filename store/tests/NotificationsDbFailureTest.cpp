@@ -1,0 +1,172 @@
+#include "store/FileContent.h"
+#include "store/FileHandle.h"
+#include "store/FileOperations.h"
+#include "store/NotificationsDb.h"
+#include "store/ReplacementFile.h"
+#include "store/tests/StoreTestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+const std::string OriginalContent = "2011.05.05 22:00:00|SOUND|with sound\r\n2011.06.05 22:00:00||www\r\n";
+
+// A store of two reminders, the first with a sound, on which a change is made to fail.
+class TFailingChangeTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::string content = OriginalContent;
+        const std::wstring soundFile = DataPath + L".sound.0";
+        content.replace(content.find("SOUND"), 5, std::string(soundFile.begin(), soundFile.end()));
+        ASSERT_TRUE(WriteFileContent(DataPath, content));
+        ASSERT_TRUE(WriteFileContent(soundFile, "voice"));
+        ASSERT_TRUE(WriteFileContent(Folder.GetFilePath(L"recorded.pcm"), "new voice"));
+        Db = std::make_unique<TNotificationsDb>(DataPath);
+        Watcher = std::make_unique<TNotificationsDb::TWatcher>(*Db, [this] { ++WatcherCalls; });
+        Content = ReadWholeFile(DataPath);
+        Files = Folder.ListFileNames();
+    }
+
+    void ExpectFailure(const std::function<void()>& change, const std::string& failure) {
+        try {
+            change();
+            ADD_FAILURE() << "the change did not fail";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(std::string(error.what()), "TNotificationsDb: " + failure);
+        }
+    }
+
+    // Files, IDs and watchers are as they were before the failed changes.
+    void ExpectNothingChanged() {
+        EXPECT_EQ(ReadWholeFile(DataPath), Content);
+        EXPECT_EQ(ReadWholeFile(DataPath + L".sound.0"), "voice");
+        EXPECT_EQ(Folder.ListFileNames(), Files);
+        EXPECT_EQ(WatcherCalls, 0);
+        EXPECT_EQ(Db->GetNotification(0).Text, L"with sound");
+        EXPECT_EQ(Db->GetNotification(1).Text, L"www");
+    }
+
+    TNotification MakeNewWithSound() const {
+        TNotification notification("2011.05.20 00:00:00", L"new");
+        notification.SoundFile = Folder.GetFilePath(L"recorded.pcm");
+        return notification;
+    }
+
+    const TStoreTestFolder Folder;
+    const std::wstring DataPath = Folder.GetDataPath();
+    std::unique_ptr<TNotificationsDb> Db;
+    std::unique_ptr<TNotificationsDb::TWatcher> Watcher;
+    int WatcherCalls = 0;
+    std::string Content;
+    std::vector<std::wstring> Files;
+};
+
+}  // namespace
+
+TEST_F(TFailingChangeTest, ReplaceBlockedByAFileHolderThatSharesNoDeletion) {
+    {
+        const TFileHandle holder(CreateFileW(DataPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder.IsValid());
+        const std::string failure = "unable to replace the data file";
+        ExpectFailure([this] { Db->AddNotification(MakeNewWithSound()); }, failure);
+        ExpectFailure([this] { Db->DeleteNotification(0); }, failure);
+        ExpectFailure([this] { Db->RemoveEarliestNotification(); }, failure);
+    }
+    ExpectNothingChanged();
+}
+
+TEST_F(TFailingChangeTest, DataFileThatCannotBeRead) {
+    {
+        const TFileHandle holder(
+            CreateFileW(DataPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(holder.IsValid());
+        // Were it read as empty, the change would write away both reminders.
+        const std::string failure = "unable to read the data file";
+        ExpectFailure([this] { Db->AddNotification(MakeNewWithSound()); }, failure);
+        ExpectFailure([this] { Db->DeleteNotification(1); }, failure);
+        ExpectFailure([this] { Db->RemoveEarliestNotification(); }, failure);
+    }
+    ExpectNothingChanged();
+}
+
+TEST_F(TFailingChangeTest, NewDataFileThatCannotBeCreated) {
+    const std::wstring blocker = TReplacementFile::MakeNewFilePath(DataPath);
+    ASSERT_TRUE(CreateDirectoryW(blocker.c_str(), nullptr));
+    const std::string failure = "unable to create the new data file";
+    ExpectFailure([this] { Db->AddNotification(MakeNewWithSound()); }, failure);
+    ExpectFailure([this] { Db->DeleteNotification(0); }, failure);
+    ExpectFailure([this] { Db->RemoveEarliestNotification(); }, failure);
+    ASSERT_TRUE(RemoveDirectoryW(blocker.c_str()));
+    ExpectNothingChanged();
+}
+
+TEST_F(TFailingChangeTest, SucceedsOnceTheObstacleIsGone) {
+    {
+        const TFileHandle holder(CreateFileW(DataPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        EXPECT_THROW(Db->AddNotification(MakeNewWithSound()), std::runtime_error);
+    }
+    // The failed add took no ID and left no sound copy behind, so it gets both again.
+    EXPECT_EQ(Db->AddNotification(MakeNewWithSound()), 2);
+    EXPECT_EQ(Db->GetNotification(2).SoundFile, DataPath + L".sound.1");
+    EXPECT_EQ(ReadWholeFile(DataPath + L".sound.1"), "new voice");
+    EXPECT_EQ(WatcherCalls, 1);
+}
+
+TEST(NotificationsDbFailureTest, DataPathThatIsAFolder) {
+    const TStoreTestFolder folder;
+    const std::wstring dataPath = folder.GetDataPath();
+    ASSERT_TRUE(CreateDirectoryW(dataPath.c_str(), nullptr));
+    TNotificationsDb db(dataPath);
+    EXPECT_FALSE(db.Begin().IsValid());
+    try {
+        db.AddNotification(TNotification("2011.05.05 22:00:00", L"x"));
+        ADD_FAILURE() << "the add did not fail";
+    } catch (const std::runtime_error& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("TNotificationsDb: ", 0), 0u) << error.what();
+    }
+    EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>());
+    EXPECT_EQ(GetFileAttributesW(dataPath.c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+}
+
+TEST(NotificationsDbFailureTest, FullDisk) {
+    // The build links the new data file's name in this folder to /dev/full, where every write
+    // fails as on a full disk.
+    const std::wstring folder = GetProgramFolder() + L"\\full_disk";
+    const std::wstring dataPath = folder + L"\\notifications";
+    if (!FileExists(TReplacementFile::MakeNewFilePath(dataPath))) {
+        GTEST_SKIP() << "no full device here";
+    }
+    const std::string content = "2011.05.05 22:00:00||kept\r\n";
+    ASSERT_TRUE(WriteFileContent(dataPath, content));
+    {
+        TNotificationsDb db(dataPath);
+        int calls = 0;
+        const TNotificationsDb::TWatcher watcher(db, [&calls] { ++calls; });
+        try {
+            db.AddNotification(TNotification("2011.05.06 22:00:00", L"lost"));
+            ADD_FAILURE() << "the add did not fail";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(std::string(error.what()), "TNotificationsDb: unable to write the new data file");
+        }
+        EXPECT_EQ(calls, 0);
+        EXPECT_EQ(ReadWholeFile(dataPath), content);
+        EXPECT_EQ(db.GetEarliestNotification().Text, L"kept");
+    }
+    RemoveFile(dataPath);
+}
+
+TEST(NotificationsDbFailureTest, LeftoverOfAKilledChangeIsNeverRead) {
+    const TStoreTestFolder folder;
+    const std::wstring leftover = TReplacementFile::MakeNewFilePath(folder.GetDataPath());
+    ASSERT_TRUE(WriteFileContent(leftover, "2011.01.01 00:00:00||half writ"));
+    TNotificationsDb db(folder.GetDataPath());
+    EXPECT_FALSE(db.Begin().IsValid());
+    db.AddNotification(TNotification("2011.05.05 22:00:00", L"x"));
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.05 22:00:00||x\r\n");
+    EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications"}));
+}

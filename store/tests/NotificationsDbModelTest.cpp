@@ -1,0 +1,159 @@
+#include "store/FileContent.h"
+#include "store/NotificationsDb.h"
+#include "store/tests/StoreTestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace {
+
+const int StepCount = 2500;
+const std::size_t LargestStore = 25;
+
+struct TModelRecord {
+    TDateTimeText Date;
+    std::wstring Text;
+    std::int32_t Id;
+    std::string Sound;  // Empty for none.
+};
+
+// The store as plain memory: due order, newest first among equal dates, smallest free ID.
+class TStoreModel {
+public:
+    std::int32_t Add(const TDateTimeText& date, const std::wstring& text, const std::string& sound) {
+        std::int32_t id = 0;
+        while (FindPosition(id) >= 0) {
+            ++id;
+        }
+        const auto later = std::find_if(Records.begin(), Records.end(),
+                                        [&date](const TModelRecord& record) { return !(record.Date < date); });
+        Records.insert(later, TModelRecord{date, text, id, sound});
+        return id;
+    }
+
+    void Delete(std::int32_t id) {
+        const std::ptrdiff_t position = FindPosition(id);
+        if (position >= 0) {
+            Records.erase(Records.begin() + position);
+        }
+    }
+
+    void RemoveEarliest() {
+        if (!Records.empty()) {
+            Records.erase(Records.begin());
+        }
+    }
+
+    std::ptrdiff_t FindPosition(std::int32_t id) const {
+        const auto found = std::find_if(Records.begin(), Records.end(), [id](const TModelRecord& record) { return record.Id == id; });
+        return found == Records.end() ? -1 : found - Records.begin();
+    }
+
+    std::vector<TModelRecord> Records;
+};
+
+class TRandomStoreUse {
+public:
+    explicit TRandomStoreUse(unsigned seed) : Random(seed) {}
+
+    TDateTimeText MakeDate() {
+        // Few distinct dates, so that equal dates are common.
+        const int day = 1 + static_cast<int>(Random() % 9);
+        return "2011.05.0" + std::to_string(day) + (Random() % 2 ? " 12:00:00" : " 08:30:00");
+    }
+
+    std::wstring MakeText() {
+        static const std::wstring pieces[] = {L"a", L"|", L" ", L"\x00E9", L"\x4E2D", L"\xD83D\xDE00", L"text"};
+        std::wstring text;
+        for (unsigned count = Random() % 6; count > 0; --count) {
+            text += pieces[Random() % (sizeof(pieces) / sizeof(pieces[0]))];
+        }
+        return text;
+    }
+
+    std::string MakeSound() { return Random() % 3 == 0 ? "sound " + std::to_string(Random()) : std::string(); }
+
+    unsigned Choose(unsigned count) { return Random() % count; }
+
+private:
+    std::mt19937 Random;
+};
+
+void ExpectStoreMatchesModel(const TStoreTestFolder& folder, const TNotificationsDb& db, const TStoreModel& model,
+                             bool dataFileMade, int step) {
+    const std::vector<TNotification> stored = ReadAllNotifications(db);
+    ASSERT_EQ(stored.size(), model.Records.size()) << "step " << step;
+    std::vector<std::wstring> expectedFiles;
+    if (dataFileMade) {
+        expectedFiles.push_back(L"notifications");
+    }
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        const TModelRecord& expected = model.Records[i];
+        ASSERT_EQ(stored[i].Date, expected.Date) << "step " << step << " position " << i;
+        ASSERT_EQ(stored[i].Text, expected.Text) << "step " << step << " position " << i;
+        ASSERT_EQ(stored[i].Id, expected.Id) << "step " << step << " position " << i;
+        ASSERT_EQ(stored[i].SoundFile.empty(), expected.Sound.empty()) << "step " << step << " position " << i;
+        if (!expected.Sound.empty()) {
+            ASSERT_EQ(ReadWholeFile(stored[i].SoundFile), expected.Sound) << "step " << step;
+            expectedFiles.push_back(stored[i].SoundFile.substr(folder.GetPath().size() + 1));
+        }
+    }
+    std::sort(expectedFiles.begin(), expectedFiles.end());
+    ASSERT_EQ(folder.ListFileNames(), expectedFiles) << "step " << step;
+    const TNotification earliest = db.GetEarliestNotification();
+    ASSERT_EQ(earliest.Date, model.Records.empty() ? TDateTimeText() : model.Records[0].Date);
+}
+
+}  // namespace
+
+TEST(NotificationsDbModelTest, RandomChangesMatchAPlainModel) {
+    const TStoreTestFolder folder;
+    const TStoreTestFolder sourceFolder;
+    const std::wstring source = sourceFolder.GetFilePath(L"recorded.pcm");
+    TNotificationsDb db(folder.GetDataPath());
+    TStoreModel model;
+    TRandomStoreUse use(20110516);
+    bool dataFileMade = false;
+    for (int step = 0; step < StepCount; ++step) {
+        const unsigned choice = use.Choose(100);
+        const bool full = model.Records.size() >= LargestStore;
+        if (choice < 45 && !full) {
+            const TDateTimeText date = use.MakeDate();
+            const std::wstring text = use.MakeText();
+            const std::string sound = use.MakeSound();
+            TNotification notification(date, text);
+            notification.Id = static_cast<std::int32_t>(use.Choose(50));
+            if (!sound.empty()) {
+                ASSERT_TRUE(WriteFileContent(source, sound));
+                notification.SoundFile = source;
+            }
+            ASSERT_EQ(db.AddNotification(notification), model.Add(date, text, sound)) << "step " << step;
+            dataFileMade = true;
+        } else if (choice < 70 && !model.Records.empty()) {
+            const std::int32_t id = model.Records[use.Choose(static_cast<unsigned>(model.Records.size()))].Id;
+            db.DeleteNotification(id);
+            model.Delete(id);
+        } else if (choice < 78) {
+            const std::int32_t absent = static_cast<std::int32_t>(use.Choose(100)) - 1;
+            if (model.FindPosition(absent) < 0) {
+                db.DeleteNotification(absent);
+            }
+        } else if (choice < 90) {
+            db.RemoveEarliestNotification();
+            model.RemoveEarliest();
+        } else {
+            const std::int32_t id = static_cast<std::int32_t>(use.Choose(50));
+            const std::ptrdiff_t position = model.FindPosition(id);
+            const TNotification found = db.GetNotification(id);
+            ASSERT_EQ(found.Id, position < 0 ? -1 : id) << "step " << step;
+            ASSERT_EQ(found.Text, position < 0 ? std::wstring() : model.Records[position].Text) << "step " << step;
+        }
+        ExpectStoreMatchesModel(folder, db, model, dataFileMade, step);
+        if (testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
+}
