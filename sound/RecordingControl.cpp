@@ -1,0 +1,86 @@
+#include "sound/DeviceMessagePump.h"
+#include "sound/PcmFormat.h"
+#include "sound/SoundRecorder.h"
+
+#include <filesystem>
+
+namespace {
+
+HWAVEIN OpenInputDevice(HWND callbackWindow) {
+    const TPcmFormat pcm = MakePcmFormat();
+    HWAVEIN handle = nullptr;
+    if (waveInOpen(&handle, WAVE_MAPPER, &pcm.Format, reinterpret_cast<DWORD_PTR>(callbackWindow), 0,
+                   CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
+        throw TSoundRecorder::TException();
+    }
+    return handle;
+}
+
+}  // namespace
+
+TSoundRecorder::TRecordingControl::TRecordingControl(TWindow& owner, const std::wstring& path)
+    : TControl(owner),
+      BufferA(new char[PcmBufferBytes]()),
+      BufferB(new char[PcmBufferBytes]()),
+      File(std::filesystem::path(path), std::ios::binary),
+      Device(OpenInputDevice(owner.GetHandle())) {
+    QueueBuffer(BufferA.get());
+    QueueBuffer(BufferB.get());
+    if (waveInStart(Device.GetHandle()) != MMSYSERR_NOERROR) {
+        StopRecording();
+        throw TException();
+    }
+}
+
+TSoundRecorder::TRecordingControl::~TRecordingControl() { StopRecording(); }
+
+bool TSoundRecorder::TRecordingControl::ProcessMessage(TMessage& message) {
+    switch (message.message) {
+    case MM_WIM_OPEN:
+    case MM_WIM_CLOSE:
+        return true;
+    case MM_WIM_DATA:
+        TakeBackBuffer(reinterpret_cast<WAVEHDR*>(message.lParam));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A buffer that cannot be queued is left out without a report: the recording only gets shorter.
+void TSoundRecorder::TRecordingControl::QueueBuffer(char* buffer) {
+    std::unique_ptr<WAVEHDR> header = MakeWaveHeader(buffer, PcmBufferBytes);
+    if (waveInPrepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+        return;
+    }
+    if (waveInAddBuffer(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+        waveInUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
+        return;
+    }
+    header.release();
+    ++QueuedCount;
+}
+
+void TSoundRecorder::TRecordingControl::TakeBackBuffer(WAVEHDR* returned) {
+    std::unique_ptr<WAVEHDR> header(returned);
+    --QueuedCount;
+    waveInUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
+    File.write(header->lpData, header->dwBytesRecorded);
+    // Once the stop has begun the device records no more, and a buffer queued again would never
+    // come back.
+    if (!Stopping && header->dwBytesRecorded == header->dwBufferLength) {
+        QueueBuffer(header->lpData);
+    }
+}
+
+void TSoundRecorder::TRecordingControl::StopRecording() {
+    Stopping = true;
+    waveInReset(Device.GetHandle());
+    const bool allBack = PumpDeviceMessagesUntil(GetWindow().GetHandle(), MM_WIM_OPEN, MM_WIM_DATA,
+                                                 [this] { return QueuedCount == 0; }, DeviceStopTimeoutMilliseconds);
+    if (!allBack) {
+        // The device may still write into buffers it never gave back: they are left to it.
+        static_cast<void>(BufferA.release());
+        static_cast<void>(BufferB.release());
+    }
+}
