@@ -93,15 +93,6 @@ TEST(GlobalHotKeyManager, RefusesACombinationAnotherProcessHoldsAndKeepsItsEarli
     EXPECT_NO_THROW(manager.AddHotKey(held, THandler()));
 }
 
-TEST(GlobalHotKeyManager, RefusesACombinationItAlreadyHolds) {
-    TGlobalHotKeyManager manager;
-    int ran = 0;
-    manager.AddHotKey(ParseHotKey("Ctrl-Alt-N"), [&] { ++ran; });
-    EXPECT_THROW(manager.AddHotKey(ParseHotKey("Alt-Ctrl-N"), THandler()), TGlobalHotKeyManager::TException);
-    PressHotKey(FindOnlyDummyWindow(), 0);
-    EXPECT_EQ(ran, 1);
-}
-
 TEST(GlobalHotKeyManager, RemovingAllFreesTheCombinationsAndStartsAgainAtIdentifierZero) {
     TGlobalHotKeyManager manager;
     std::vector<char> ran;

@@ -11,7 +11,6 @@ namespace {
 
 const wchar_t XdotoolPath[] = L"Z:\\usr\\bin\\xdotool";
 
-
 // Presses keys on the X server, as a user would: the system then posts WM_HOTKEY itself. The X
 // keyboard focus is put on the given window first, as the press reaches this program only then.
 bool PressKeysOnTheXServer(HWND focus, const std::string& keys) {
@@ -21,8 +20,8 @@ bool PressKeysOnTheXServer(HWND focus, const std::string& keys) {
         return false;
     }
     // Wine starts a program of the host system only through its start command.
-    std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool windowfocus --sync " + std::to_wstring(xWindow) +
-                               L" key " + std::wstring(keys.begin(), keys.end());
+    std::wstring commandLine = L"start.exe /wait /unix /usr/bin/xdotool windowfocus --sync " +
+                               std::to_wstring(xWindow) + L" key " + std::wstring(keys.begin(), keys.end());
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};

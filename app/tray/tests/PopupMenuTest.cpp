@@ -95,10 +95,3 @@ TEST(PopupMenu, ReturnsMinusOneWhenDismissedAndLeavesNoWindowBehind) {
     }
     EXPECT_EQ(CountDummyWindows(), dummiesBefore);
 }
-
-TEST(PopupMenu, TheLastCaptionCanBeChosen) {
-    TMenuUser user;
-    user.keys = {VK_UP, VK_RETURN};
-    TMenuUserTimer timer(user);
-    EXPECT_EQ(ShowPopupMenu({L"only", L"last"}), 1);
-}
