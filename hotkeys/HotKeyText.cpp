@@ -29,6 +29,11 @@ THotKey ParseHotKey(const std::string& text) {
     for (;;) {
         const std::string::size_type dash = text.find('-', position);
         if (dash == std::string::npos) {
+            // Without a modifier only a lone character is a hot key: "Ctrl+Alt+N" must not take
+            // the plain C key away from every program.
+            if (position == 0 && text.size() > 1) {
+                throw TGlobalHotKeyManager::TExceptionIncorrectStringRepresentation();
+            }
             // Read as a byte: a key code above 127 must not come back negative.
             hotKey.key = static_cast<unsigned char>(text[position]);
             return hotKey;

@@ -58,6 +58,8 @@ TEST(HotKeyText, MalformedTextsAreRejected) {
     ExpectRejected("ctrl-Alt-N");
     ExpectRejected("CTRL-N");
     ExpectRejected("Ctrl+Alt-N");
+    ExpectRejected("Ctrl+Alt+N");
+    ExpectRejected("NX");
     ExpectRejected("Ctrl-Alt-");
     ExpectRejected("-Ctrl-N");
     ExpectRejected("-N");
