@@ -9,7 +9,8 @@ public:
     TStopwatch() : Start(std::clock()) {}
 
     double GetElapsedSeconds() const {
-        const auto milliseconds = static_cast<std::int32_t>((std::clock() - Start) * 1000 / CLOCKS_PER_SEC);
+        const auto milliseconds =
+            static_cast<std::int32_t>(static_cast<std::int64_t>(std::clock() - Start) * 1000 / CLOCKS_PER_SEC);
         return milliseconds / 1000.0;
     }
 
