@@ -1,0 +1,55 @@
+#pragma once
+
+#include "store/DateTimeText.h"
+#include "ui/ControlButton.h"
+#include "ui/Window.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class TControlText;
+class TNotificationSoundCopy;
+class TNotificationsDb;
+class TSoundPlayer;
+
+// Tells the user that a reminder has fallen due: shows its text, plays its voice note, and puts
+// it back into the store, due later, when the user snoozes it. One reminder at a time; between
+// reminders the window is hidden and holds nothing of the last one but its text.
+class TNotificationWindow {
+public:
+    using TClock = std::function<TDateTimeText()>;
+
+    // The clock tells the moment of a snooze click.
+    TNotificationWindow(TDialogWindowList& dialogWindows, TNotificationsDb& store, TClock clock = GetCurrentDateTime);
+    ~TNotificationWindow();
+    TNotificationWindow(const TNotificationWindow&) = delete;
+    TNotificationWindow& operator=(const TNotificationWindow&) = delete;
+
+    bool IsShowingNotification() const { return TextLabel != nullptr; }
+    // Copies what it needs: the caller may remove the reminder and its sound file at once.
+    void ShowNotification(const std::wstring& soundFilePath, const std::wstring& text);
+
+private:
+    void Snooze(const TDurationText& step, int stepCount);
+    void Dismiss();
+    void ForgetShownReminder();
+    void ReplaySound();
+    void LayOut();
+
+    TNotificationsDb& Store;
+    TClock Clock;
+    TWindow Window;
+    std::unique_ptr<TControlText> TextLabel;
+    std::wstring Text;
+    // Null when the shown reminder has no voice note.
+    std::unique_ptr<TNotificationSoundCopy> SoundCopy;
+    TControlButton Snooze5MinutesButton;
+    TControlButton Snooze1HourButton;
+    TControlButton Snooze1DayButton;
+    std::unique_ptr<TControlButton> ReplaySoundButton;
+    TControlButton CloseButton;
+    TSize WantedSize{100, 100};
+    // Declared after the sound copy, so that it lets go of the file before the copy goes.
+    std::unique_ptr<TSoundPlayer> Player;
+};

@@ -1,0 +1,266 @@
+#include "NotifyHotKeysTestSupport.h"
+#include "sound/SoundRecorder.h"
+#include "store/FileOperations.h"
+#include "store/NotificationsDb.h"
+#include "store/TemporaryFolder.h"
+#include "ui/HandlerFailure.h"
+#include "ui/SizeRules.h"
+#include "windows/NotificationWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One second of a loud 100 Hz square wave, as a recorded voice note would hold it.
+std::string MakeVoiceNote() {
+    std::string note;
+    for (int sample = 0; sample < 8000; ++sample) {
+        note += static_cast<char>((sample / 40) % 2 == 0 ? 0x20 : 0xE0);
+    }
+    return note;
+}
+
+std::wstring GetTemporaryFolder() {
+    wchar_t path[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, path);
+    return path;
+}
+
+class NotificationWindowTest : public ::testing::Test {
+protected:
+    ~NotificationWindowTest() override { SetHandlerFailureReporter(nullptr); }
+
+    HWND GetHandle() const { return FindTopLevelWindow(L"Notification"); }
+    int GetClientWidth() const {
+        RECT client{};
+        GetClientRect(GetHandle(), &client);
+        return client.right;
+    }
+    HWND FindReplayButton() const { return FindButton(GetHandle(), L"Replay sound"); }
+    std::vector<TNotification> ReadStore() const {
+        std::vector<TNotification> all;
+        for (TNotificationsDb::TIterator i = Store.Begin(); i.IsValid(); i.Next()) {
+            all.push_back(i.Current());
+        }
+        return all;
+    }
+    // As the scheduler fires a reminder: it shows the earliest and takes it out of the store
+    // (its sound file too) at once.
+    void FireEarliestReminder() {
+        const TNotification due = Store.GetEarliestNotification();
+        Window.ShowNotification(due.SoundFile, due.Text);
+        Store.RemoveEarliestNotification();
+        ASSERT_FALSE(FileExists(due.SoundFile));
+    }
+    void StoreReminderWithNote(const std::wstring& text) {
+        WriteFileBytes(NotePath, MakeVoiceNote());
+        TNotification reminder("2024.03.10 23:45:00", text);
+        reminder.SoundFile = NotePath;
+        Store.AddNotification(reminder);
+    }
+
+    TTemporaryFolder Folder;
+    std::wstring NotePath = Folder.GetPath() + L"\\recorded.pcm";
+    TNotificationsDb Store{Folder.GetPath() + L"\\notifications"};
+    TDialogWindowList DialogWindows;
+    TDateTimeText Now = "2024.03.10 23:50:00";
+    TNotificationWindow Window{DialogWindows, Store, [this] { return Now; }};
+};
+
+}  // namespace
+
+TEST_F(NotificationWindowTest, ShowsTheTextCentredAtTheTopWhenThereIsNoNote) {
+    ASSERT_NE(GetHandle(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(GetHandle()));
+    EXPECT_FALSE(Window.IsShowingNotification());
+
+    for (const std::wstring text : {L"Water the plants", L""}) {
+        Window.ShowNotification(L"", text);
+        EXPECT_TRUE(IsWindowVisible(GetHandle()));
+        EXPECT_TRUE(Window.IsShowingNotification());
+        EXPECT_EQ(FindReplayButton(), nullptr);
+        const std::wstring shown = text.empty() ? L"<no text>" : text;
+        const int width = GetScreenTextSize(shown).width;
+        EXPECT_TRUE(ShowsTextAt(GetHandle(), shown, TPoint{GetClientWidth() / 2 - width / 2, 5}));
+        EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
+        Click(FindButton(GetHandle(), L"Close"));
+    }
+    EXPECT_TRUE(Store.GetEarliestNotification().Date.empty());
+}
+
+TEST_F(NotificationWindowTest, EachSnoozeStoresTheReminderAgainDueThatLongAfterTheClick) {
+    struct TCase {
+        TDateTimeText now;
+        const wchar_t* button;
+        TDateTimeText due;
+    };
+    const TCase cases[] = {
+        {"2024.03.10 23:50:00", L"Snooze 5 min", "2024.03.10 23:55:00"},
+        {"2024.03.10 23:50:00", L"Snooze 1 hour", "2024.03.11 00:50:00"},
+        {"2024.03.10 23:50:00", L"Snooze 1 day", "2024.03.11 23:50:00"},
+        {"2024.02.28 23:50:00", L"Snooze 1 day", "2024.02.29 23:50:00"},
+        {"2024.12.31 12:00:00", L"Snooze 1 day", "2025.01.01 12:00:00"},
+    };
+    for (const TCase& snooze : cases) {
+        Window.ShowNotification(L"", L"Call the bank");
+        Now = snooze.now;
+        Click(FindButton(GetHandle(), snooze.button));
+
+        EXPECT_FALSE(IsWindowVisible(GetHandle()));
+        EXPECT_FALSE(Window.IsShowingNotification());
+        const std::vector<TNotification> stored = ReadStore();
+        ASSERT_EQ(stored.size(), 1u);
+        EXPECT_EQ(stored[0].Date, snooze.due) << snooze.now;
+        EXPECT_EQ(stored[0].Text, L"Call the bank");
+        EXPECT_EQ(stored[0].SoundFile, L"");
+        Store.RemoveEarliestNotification();
+    }
+}
+
+TEST_F(NotificationWindowTest, SnoozingAReminderWithoutTextKeepsItWithoutText) {
+    Window.ShowNotification(L"", L"");
+    Click(FindButton(GetHandle(), L"Snooze 5 min"));
+    const std::vector<TNotification> stored = ReadStore();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Text, L"");
+}
+
+// The store deletes the fired reminder's sound file right after it is shown; the window still
+// snoozes with the recording, and leaves no file of its own behind.
+TEST_F(NotificationWindowTest, ASnoozeKeepsTheNoteAfterTheStoreDeletedItsFile) {
+    StoreReminderWithNote(L"Take the cake out");
+    const std::vector<std::wstring> temporaryBefore = ListFolder(GetTemporaryFolder());
+    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+
+    const HWND replay = FindReplayButton();
+    ASSERT_NE(replay, nullptr);
+    const RECT replayRect = GetChildRect(replay);
+    EXPECT_EQ(replayRect.top, 5);
+    const int labelWidth = GetScreenTextSize(L"Take the cake out").width;
+    EXPECT_TRUE(ShowsTextAt(GetHandle(), L"Take the cake out",
+                            TPoint{GetClientWidth() / 2 - labelWidth / 2, replayRect.bottom + 5}));
+    EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
+
+    Click(FindButton(GetHandle(), L"Snooze 1 hour"));
+
+    const std::vector<TNotification> stored = ReadStore();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Date, "2024.03.11 00:50:00");
+    ASSERT_FALSE(stored[0].SoundFile.empty());
+    EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
+    EXPECT_EQ(FindReplayButton(), nullptr);
+    EXPECT_EQ(ListFolder(GetTemporaryFolder()), temporaryBefore);
+}
+
+TEST_F(NotificationWindowTest, ReplaySoundPlaysTheNoteAfterTheStoreDeletedItsFile) {
+    StoreReminderWithNote(L"Feed the cat");
+    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    PumpMessagesFor(1500);  // the note has played once by itself
+
+    const std::wstring capturePath = Folder.GetPath() + L"\\capture.pcm";
+    {
+        TSoundRecorder recorder(capturePath);
+        PumpMessagesFor(300);
+        Click(FindReplayButton());
+        PumpMessagesFor(2200);
+    }
+    int loudSamples = 0;
+    for (char sample : ReadFileBytes(capturePath)) {
+        loudSamples += std::abs(static_cast<unsigned char>(sample) - 128) > 48 ? 1 : 0;
+    }
+    EXPECT_GT(loudSamples, 4000);
+    EXPECT_LT(loudSamples, 9000);
+    Click(FindButton(GetHandle(), L"Close"));
+}
+
+TEST_F(NotificationWindowTest, CloseTheCloseBoxAndEnterDismissButEscapeDoesNot) {
+    StoreReminderWithNote(L"Stand up");
+    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    Click(FindButton(GetHandle(), L"Close"));
+    EXPECT_FALSE(IsWindowVisible(GetHandle()));
+    EXPECT_FALSE(Window.IsShowingNotification());
+    EXPECT_EQ(FindReplayButton(), nullptr);
+
+    Window.ShowNotification(L"", L"Stand up");
+    SendMessageW(GetHandle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(GetHandle()));
+    EXPECT_FALSE(Window.IsShowingNotification());
+
+    Window.ShowNotification(L"", L"Stand up");
+    PressKey(DialogWindows, GetHandle(), VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(GetHandle()));
+    EXPECT_TRUE(Window.IsShowingNotification());
+    PressKey(DialogWindows, GetHandle(), VK_RETURN);
+    EXPECT_FALSE(IsWindowVisible(GetHandle()));
+    EXPECT_FALSE(Window.IsShowingNotification());
+
+    EXPECT_TRUE(ReadStore().empty());
+}
+
+TEST_F(NotificationWindowTest, ALongTextWidensTheWindowAndMoreLinesMakeItTaller) {
+    Window.ShowNotification(L"", L"Short");
+    RECT shortClient{};
+    GetClientRect(GetHandle(), &shortClient);
+
+    std::wstring longText = L"Send a gift";
+    while (GetScreenTextSize(longText).width < 600) {
+        longText += L" to the sister of the husband";
+    }
+    Window.ShowNotification(L"", longText);
+    RECT longClient{};
+    GetClientRect(GetHandle(), &longClient);
+    EXPECT_EQ(longClient.right, GetScreenTextSize(longText).width + 10);
+    EXPECT_EQ(longClient.bottom, shortClient.bottom);
+    EXPECT_TRUE(ShowsTextAt(GetHandle(), longText, TPoint{5, 5}));
+
+    const std::wstring threeLines = L"Buy:\nbread\nmilk";
+    Window.ShowNotification(L"", threeLines);
+    RECT tallClient{};
+    GetClientRect(GetHandle(), &tallClient);
+    EXPECT_EQ(tallClient.bottom - shortClient.bottom,
+              GetScreenTextSize(threeLines).height - GetScreenTextSize(L"Short").height);
+    EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
+}
+
+TEST_F(NotificationWindowTest, AResizeRecentresTheControlsAndTheNextReminderGetsItsOwnSize) {
+    Window.ShowNotification(L"", L"Stretch");
+    RECT window{};
+    GetWindowRect(GetHandle(), &window);
+    const int firstClientWidth = GetClientWidth();
+
+    MoveWindow(GetHandle(), window.left, window.top, window.right - window.left + 200, window.bottom - window.top, TRUE);
+    ASSERT_EQ(GetClientWidth(), firstClientWidth + 200);
+    const RECT close = GetChildRect(FindButton(GetHandle(), L"Close"));
+    EXPECT_LE(std::abs((close.left + close.right) / 2 - GetClientWidth() / 2), 1);
+    EXPECT_EQ(GetChildRect(FindButton(GetHandle(), L"Snooze 5 min")).left, 5);
+
+    Window.ShowNotification(L"", L"Stretch");
+    EXPECT_EQ(GetClientWidth(), firstClientWidth);
+}
+
+// The store's failure reaches the application's report; the user can still snooze or close.
+TEST(NotificationWindowFailure, AStoreThatCannotWriteLeavesTheReminderOnScreen) {
+    std::vector<std::string> reports;
+    SetHandlerFailureReporter([&reports](const std::string& message) { reports.push_back(message); });
+    TTemporaryFolder folder;
+    TNotificationsDb unwritable(folder.GetPath() + L"\\missing folder\\notifications");
+    TDialogWindowList dialogWindows;
+    TNotificationWindow window(dialogWindows, unwritable);
+    window.ShowNotification(L"", L"Pay the rent");
+    const HWND handle = FindTopLevelWindow(L"Notification");
+
+    Click(FindButton(handle, L"Snooze 5 min"));
+
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].rfind("TNotificationsDb: ", 0), 0u) << reports[0];
+    EXPECT_TRUE(IsWindowVisible(handle));
+    EXPECT_TRUE(window.IsShowingNotification());
+    Click(FindButton(handle, L"Close"));
+    EXPECT_FALSE(window.IsShowingNotification());
+    SetHandlerFailureReporter(nullptr);
+}

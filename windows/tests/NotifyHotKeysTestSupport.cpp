@@ -1,0 +1,205 @@
+#include "NotifyHotKeysTestSupport.h"
+
+#include "ui/DeviceContext.h"
+#include "ui/TextLines.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM children) {
+    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> ListChildren(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::wstring ReadClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::string Describe(HWND window) {
+    wchar_t text[128] = {};
+    GetWindowTextW(window, text, 128);
+    std::string narrow;
+    for (wchar_t character : ReadClassName(window) + L" \"" + text + L"\"") {
+        narrow += static_cast<char>(character);
+    }
+    return narrow;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+HWND FindTopLevelWindow(const std::wstring& title) { return FindWindowW(L"TWindow", title.c_str()); }
+
+HWND FindButton(HWND window, const std::wstring& caption) {
+    return FindWindowExW(window, nullptr, L"button", caption.c_str());
+}
+
+std::vector<HWND> FindChildrenByClass(HWND window, const std::wstring& className) {
+    std::vector<HWND> found;
+    for (HWND child : ListChildren(window)) {
+        if (_wcsicmp(ReadClassName(child).c_str(), className.c_str()) == 0) {
+            found.push_back(child);
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](HWND a, HWND b) { return GetChildRect(a).top < GetChildRect(b).top; });
+    return found;
+}
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+bool IsChecked(HWND checkBox) { return SendMessageW(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void PressKey(const TDialogWindowList& dialogWindows, HWND window, WPARAM key) {
+    HWND focus = GetFocus();
+    HWND target = focus != nullptr && (focus == window || IsChild(window, focus)) ? focus : window;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    PostQuitMessage(0);
+    RunMessageLoop(dialogWindows);
+}
+
+void PumpMessagesFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+HWND WaitForTopLevelWindow(const std::wstring& title, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        PumpMessagesFor(20);
+        if (HWND window = FindWindowW(nullptr, title.c_str())) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+RECT GetChildRect(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string DescribeLayoutFault(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    std::vector<HWND> visible;
+    for (HWND child : ListChildren(window)) {
+        if (IsWindowVisible(child)) {
+            visible.push_back(child);
+        }
+    }
+    for (std::size_t i = 0; i < visible.size(); ++i) {
+        const RECT rect = GetChildRect(visible[i]);
+        if (rect.left < client.left || rect.top < client.top || rect.right > client.right ||
+            rect.bottom > client.bottom) {
+            return Describe(visible[i]) + " reaches beyond the client area";
+        }
+        for (std::size_t j = i + 1; j < visible.size(); ++j) {
+            if (Overlap(rect, GetChildRect(visible[j]))) {
+                return Describe(visible[i]) + " overlaps " + Describe(visible[j]);
+            }
+        }
+    }
+    return std::string();
+}
+
+namespace {
+
+// An off-screen copy of part of a window, or a rendering to compare with it.
+class TPicture {
+public:
+    TPicture(HDC screen, TSize size)
+        : Dc(screen), Bitmap(CreateCompatibleBitmap(screen, size.width, size.height)),
+          Previous(SelectObject(Dc.GetHandle(), Bitmap)) {}
+    ~TPicture() {
+        SelectObject(Dc.GetHandle(), Previous);
+        DeleteObject(Bitmap);
+    }
+    TPicture(const TPicture&) = delete;
+    TPicture& operator=(const TPicture&) = delete;
+
+    HDC GetHandle() const { return Dc.GetHandle(); }
+
+private:
+    TMemoryDeviceContext Dc;
+    HBITMAP Bitmap;
+    HGDIOBJ Previous;
+};
+
+}  // namespace
+
+bool ShowsTextAt(HWND window, const std::wstring& text, TPoint position) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    TDeviceContext screen(window);
+    TSize size;
+    {
+        TMemoryDeviceContext measuring(screen.GetHandle());
+        size = MeasureText(measuring.GetHandle(), text);
+    }
+    if (size.width == 0 || size.height == 0) {
+        return false;
+    }
+    TPicture shown(screen.GetHandle(), size);
+    BitBlt(shown.GetHandle(), 0, 0, size.width, size.height, screen.GetHandle(), position.x, position.y, SRCCOPY);
+    TPicture expected(screen.GetHandle(), size);
+    const RECT all{0, 0, size.width, size.height};
+    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    FillRect(expected.GetHandle(), &all, face);
+    DeleteObject(face);
+    SetBkMode(expected.GetHandle(), TRANSPARENT);
+    PaintText(expected.GetHandle(), text, TPoint{0, 0});
+
+    for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < size.width; ++x) {
+            if (GetPixel(shown.GetHandle(), x, y) != GetPixel(expected.GetHandle(), x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    std::ifstream file{std::filesystem::path(path), std::ios::binary};
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream file{std::filesystem::path(path), std::ios::binary | std::ios::trunc};
+    file << bytes;
+}
+
+std::vector<std::wstring> ListFolder(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(folder), ignored)) {
+        names.push_back(entry.path().filename().wstring());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
