@@ -1,0 +1,226 @@
+#include "windows/NotificationEditorWindow.h"
+
+#include "app/help/Help.h"
+#include "store/FileOperations.h"
+
+#include <algorithm>
+
+namespace {
+
+const int FixedTimeItem = 0;
+const TDurationText DefaultCountdown = "00:15:00";
+const wchar_t TextBoxSample[] = L"Send a gift to sister of husband of daughter of brother of mother";
+
+// The date half and the time half of a due time.
+std::pair<std::string, std::string> SplitAtFirstSpace(const TDateTimeText& due) {
+    const size_t space = due.find(' ');
+    if (space == TDateTimeText::npos) {
+        return {due, std::string()};
+    }
+    return {due.substr(0, space), due.substr(space + 1)};
+}
+
+void Enable(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
+
+}  // namespace
+
+TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDialogWindowList& dialogWindows,
+                                                     const std::wstring& helpFilePath)
+    : Window(L"Add reminder", false, &dialogWindows),
+      TextLabel(Window, L"Text", Window.GetBackgroundColor()),
+      ModeSelector(Window, {L"Fixed time", L"Countdown"}),
+      DatePicker(Window),
+      FixedTimePicker(Window, L""),
+      CountdownPicker(Window, L"HH:mm:ss"),
+      TextBox(Window),
+      RecordSoundButton(Window, L"Record sound"),
+      ReplayButton(Window, L"Replay", false),
+      RemoveSoundButton(Window, L"Remove sound", false),
+      SaveButton(Window, L"Save", true),
+      CancelButton(Window, L"Cancel", false),
+      HelpButton(Window, L"Help", false),
+      CancelHandler(Window),
+      Db(db),
+      HelpFilePath(helpFilePath),
+      TemporarySoundPath(TemporaryFolder.GetPath() + L"/sound.pcm") {
+    Window.SetOnClose([this] { Close(); });
+    Window.SetOnSize([this] { LayOut(); });
+    RecordSoundButton.SetOnPress([this] { StartRecording(); });
+    RecordSoundButton.SetOnRelease([this] { StopRecording(); });
+    ReplayButton.SetOnClick([this] { Replay(); });
+    RemoveSoundButton.SetOnClick([this] { RemoveSound(); });
+    SaveButton.SetOnClick([this] { Save(); });
+    CancelButton.SetOnClick([this] { Close(); });
+    HelpButton.SetOnClick([this] { ShowHelpTopic(L"/_add_reminder.html", HelpFilePath); });
+    CancelHandler.SetOnCancel([this] { Close(); });
+    ModeSelector.SetOnChange([this] { UpdateEnabledPickers(); });
+    UpdateEnabledPickers();
+    UpdateSoundButtons();
+}
+
+// The devices hold the note file open, and the temporary folder goes only with all its files.
+TNotificationEditorWindow::~TNotificationEditorWindow() { StopSoundDevices(); }
+
+void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
+    EditedId = id;
+    if (id == -1) {
+        EditedNotification = TNotification();
+        ShowDueTime(GetCurrentDateTime());
+        CountdownPicker.SetTime(DefaultCountdown);
+        TextBox.SetText(std::wstring());
+        ModeSelector.Select(FixedTimeItem);
+        RemoveSound();
+        SetWindowTextW(Window.GetHandle(), L"Add reminder");
+    } else {
+        const TNotification stored = Db.GetNotification(id);
+        if (stored.Date.empty()) {
+            return;
+        }
+        EditedNotification = stored;
+        ShowDueTime(stored.Date);
+        CountdownPicker.SetTime(DefaultCountdown);
+        TextBox.SetText(stored.Text);
+        ModeSelector.Select(FixedTimeItem);
+        TakeSound(stored.SoundFile);
+        SetWindowTextW(Window.GetHandle(), L"Edit reminder");
+    }
+    LayOut();
+    Window.Move(Window.GetPosition(), WantedSize);
+    Window.Show(true);
+    ModeSelector.Focus();
+}
+
+void TNotificationEditorWindow::ShowDueTime(const TDateTimeText& due) {
+    const auto halves = SplitAtFirstSpace(due);
+    DatePicker.SetDate(halves.first);
+    FixedTimePicker.SetTime(halves.second);
+}
+
+TDateTimeText TNotificationEditorWindow::ReadDueTime() const {
+    if (ModeSelector.GetSelection() == FixedTimeItem) {
+        return DatePicker.GetDate() + " " + FixedTimePicker.GetTime();
+    }
+    return AddDuration(GetCurrentDateTime(), CountdownPicker.GetTime());
+}
+
+// The new version is stored before the old one goes, so that a store that fails half-way
+// leaves the reminder twice rather than not at all.
+void TNotificationEditorWindow::Save() {
+    TNotification edited(ReadDueTime(), TextBox.GetText());
+    if (FileExists(TemporarySoundPath)) {
+        edited.SoundFile = TemporarySoundPath;
+    }
+    Db.AddNotification(edited);
+    if (EditedId != -1 && Db.GetNotification(EditedId) == EditedNotification) {
+        Db.DeleteNotification(EditedId);
+    }
+    Close();
+}
+
+// The note file stays; the next ShowEditor replaces or deletes it.
+void TNotificationEditorWindow::Close() {
+    StopSoundDevices();
+    Window.Hide();
+}
+
+void TNotificationEditorWindow::StartRecording() {
+    RemoveSound();
+    Recorder = std::make_unique<TSoundRecorder>(TemporarySoundPath);
+}
+
+void TNotificationEditorWindow::StopRecording() {
+    Recorder.reset();
+    UpdateSoundButtons();
+}
+
+void TNotificationEditorWindow::Replay() {
+    auto player = std::make_unique<TSoundPlayer>(TemporarySoundPath);
+    Player = std::move(player);
+}
+
+// The devices go first: a note file held open by a playback could not be deleted, and a later
+// "Save" would still store it.
+void TNotificationEditorWindow::RemoveSound() {
+    StopSoundDevices();
+    RemoveFile(TemporarySoundPath);
+    UpdateSoundButtons();
+}
+
+void TNotificationEditorWindow::StopSoundDevices() {
+    Recorder.reset();
+    Player.reset();
+}
+
+void TNotificationEditorWindow::TakeSound(const std::wstring& soundFile) {
+    RemoveSound();
+    if (!soundFile.empty()) {
+        DuplicateFile(soundFile, TemporarySoundPath);
+    }
+    UpdateSoundButtons();
+}
+
+void TNotificationEditorWindow::UpdateSoundButtons() {
+    const bool hasNote = FileExists(TemporarySoundPath);
+    Enable(ReplayButton.GetHandle(), hasNote);
+    Enable(RemoveSoundButton.GetHandle(), hasNote);
+}
+
+void TNotificationEditorWindow::UpdateEnabledPickers() {
+    const bool fixedTime = ModeSelector.GetSelection() == FixedTimeItem;
+    Enable(DatePicker.GetHandle(), fixedTime);
+    Enable(FixedTimePicker.GetHandle(), fixedTime);
+    Enable(CountdownPicker.GetHandle(), !fixedTime);
+}
+
+void TNotificationEditorWindow::LayOut() {
+    const int margin = 5;
+    const TSize client = Window.GetClientSize();
+    TSize needed{0, 0};
+    int y = margin;
+    const auto endRow = [&](int rowEnd, int rowHeight) {
+        needed.width = std::max(needed.width, rowEnd);
+        y += rowHeight + margin;
+        needed.height = std::max(needed.height, y);
+    };
+
+    const TSize fixedItem = ModeSelector.GetPreferredSize(0);
+    const TSize date = DatePicker.GetPreferredSize();
+    const TSize fixedTime = FixedTimePicker.GetPreferredSize();
+    ModeSelector.MoveItem(0, TPoint{margin, y}, fixedItem);
+    DatePicker.Move(TPoint{fixedItem.width + 10, y}, date);
+    FixedTimePicker.Move(TPoint{fixedItem.width + 10 + date.width + 5, y}, fixedTime);
+    endRow(fixedItem.width + date.width + fixedTime.width + 20,
+           std::max({fixedItem.height, date.height, fixedTime.height}));
+
+    const TSize countdownItem = ModeSelector.GetPreferredSize(1);
+    const TSize countdown = CountdownPicker.GetPreferredSize();
+    ModeSelector.MoveItem(1, TPoint{margin, y}, countdownItem);
+    CountdownPicker.Move(TPoint{countdownItem.width + 10, y}, countdown);
+    endRow(countdownItem.width + countdown.width + 15, std::max(countdownItem.height, countdown.height));
+
+    const TSize label = TextLabel.GetPreferredSize();
+    const TSize text = TextBox.GetPreferredSize(TextBoxSample);
+    TextLabel.Move(TPoint{margin, y}, label);
+    TextBox.Move(TPoint{label.width + 10, y}, TSize{client.width - label.width - 15, text.height});
+    endRow(text.width + label.width + 15, std::max(label.height, text.height));
+
+    const TSize record = RecordSoundButton.GetPreferredSize();
+    const TSize replay = ReplayButton.GetPreferredSize();
+    const TSize remove = RemoveSoundButton.GetPreferredSize();
+    RecordSoundButton.Move(TPoint{margin, y}, record);
+    ReplayButton.Move(TPoint{record.width + 10, y}, replay);
+    RemoveSoundButton.Move(TPoint{record.width + 10 + replay.width + 5, y}, remove);
+    endRow(record.width + replay.width + remove.width + 20, remove.height);
+
+    // The buttons keep to the edges and do not widen the window.
+    const TSize save = SaveButton.GetPreferredSize();
+    const TSize cancel = CancelButton.GetPreferredSize();
+    const TSize help = HelpButton.GetPreferredSize();
+    SaveButton.Move(TPoint{margin, y}, save);
+    CancelButton.Move(TPoint{client.width - cancel.width - margin, y}, cancel);
+    HelpButton.Move(TPoint{client.width - cancel.width - margin - help.width - margin, y}, help);
+    endRow(0, std::max(save.height, cancel.height));
+
+    const TSize outer = Window.GetSize();
+    WantedSize = TSize{needed.width + outer.width - client.width, needed.height + outer.height - client.height};
+}

@@ -1,0 +1,37 @@
+// Not a test: shows the reminder editor or the reminders list on a scratch store filled with a
+// few reminders, and runs until it is killed, so that a screenshot can be taken.
+//   windows_editorlist_showcase editor-new | editor-edit | list
+
+#include "app/help/Help.h"
+#include "store/DateTimeText.h"
+#include "windows/NotificationsListWindow.h"
+#include "windows/tests/ScratchStore.h"
+
+#include <string>
+
+int wmain(int argumentCount, wchar_t** arguments) {
+    const std::wstring shown = argumentCount > 1 ? arguments[1] : L"list";
+    TScratchStore store;
+    const TDateTimeText now = GetCurrentDateTime();
+    WriteBytes(store.GetFilePath(L"note.pcm"), std::string(16000, '\x80'));
+    const std::int32_t withNote =
+        store.Add(AddDuration(now, "00:20:00"), L"Water the plants on the balcony", store.GetFilePath(L"note.pcm"));
+    store.Add(AddDuration(now, "02:00:00"), L"Call the dentist about Thursday");
+    store.Add(AddDuration(now, "26:30:00"), L"");
+    store.Add(AddDuration(now, "50:00:00"), L"Pay the electricity bill");
+
+    TDialogWindowList dialogWindows;
+    const std::wstring helpFilePath = GetHelpFilePath();
+    TNotificationEditorWindow editor(store.GetDb(), dialogWindows, helpFilePath);
+    TNotificationsListWindow list(dialogWindows, store.GetDb(), editor, helpFilePath);
+    TNotificationsDb::TWatcher watcher(store.GetDb(), [&list] { list.Refresh(); });
+    if (shown == L"editor-new") {
+        editor.ShowEditor(-1);
+    } else if (shown == L"editor-edit") {
+        editor.ShowEditor(withNote);
+    } else {
+        list.ShowList();
+    }
+    RunMessageLoop(dialogWindows);
+    return 0;
+}
