@@ -4,6 +4,7 @@
 #include "store/FileOperations.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
