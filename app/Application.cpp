@@ -1,11 +1,61 @@
 #include "app/Application.h"
 
+#include "app/DueReminderCheck.h"
+#include "app/TrayMenu.h"
+#include "app/help/Help.h"
+#include "app/scheduler/RepeatedAction.h"
+#include "app/tray/TrayIcon.h"
+#include "hotkeys/GlobalHotKeyManager.h"
+#include "hotkeys/HotKeyBindings.h"
+#include "store/NotificationsDb.h"
 #include "ui/Window.h"
+#include "windows/HotKeysConfigWindow.h"
+#include "windows/NotificationEditorWindow.h"
+#include "windows/NotificationWindow.h"
+#include "windows/NotificationsListWindow.h"
 
-void RunApplication(TNotificationsDb&, const std::wstring&, const std::wstring& closeRequestWindowTitle) {
+namespace {
+
+std::wstring GetExecutablePath() {
+    wchar_t path[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+}  // namespace
+
+// Every object lives here, in the order in which it is needed; leaving the function tears them
+// down in reverse, so the scheduler stops before the windows it fires into go, and the store
+// watcher goes before the list it refreshes.
+void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, const std::wstring& closeRequestWindowTitle) {
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
     closeRequestWindow.SetOnClose([] { PostQuitMessage(0); });
 
+    const std::wstring helpFilePath = GetHelpFilePath();
     TDialogWindowList dialogWindows;
+    TNotificationEditorWindow editor(store, dialogWindows, helpFilePath);
+    TNotificationsListWindow list(dialogWindows, store, editor, helpFilePath);
+    TNotificationsDb::TWatcher listRefresher(store, [&list] { list.Refresh(); });
+
+    TGlobalHotKeyManager hotKeys;
+    const auto bindHotKeys = [&hotKeys, &hotKeysPath, &editor, &list] {
+        LoadHotKeyBindings(hotKeys, hotKeysPath, [&editor] { editor.ShowEditor(-1); }, [&list] { list.ShowList(); });
+    };
+    bindHotKeys();
+
+    THotKeysConfigWindow hotKeysWindow(dialogWindows, hotKeysPath, helpFilePath);
+    hotKeysWindow.SetOnClosed(bindHotKeys);
+
+    TNotificationWindow notificationWindow(dialogWindows, store);
+
+    TTrayIcon trayIcon(GetExecutablePath(), 0, L"Nudgely");
+    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath] {
+        RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath);
+    });
+    trayIcon.SetOnDoubleClick([&editor] { editor.ShowEditor(-1); });
+
+    TDueReminderCheck dueReminderCheck(notificationWindow, store);
+    TRepeatedAction scheduler([&dueReminderCheck] { dueReminderCheck.Run(); }, 1.0);
+
     RunMessageLoop(dialogWindows);
 }

@@ -1,0 +1,34 @@
+#include "app/DueReminderCheck.h"
+
+#include "store/DateTimeText.h"
+#include "store/NotificationsDb.h"
+#include "ui/HandlerFailure.h"
+#include "windows/NotificationWindow.h"
+
+TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store)
+    : Window(window), Store(store) {}
+
+void TDueReminderCheck::Run() {
+    try {
+        FireDueReminder();
+        ReportedFailure.clear();
+    } catch (const std::exception& failure) {
+        // A failure that lasts (a full disk) would otherwise put up a message box every second.
+        if (ReportedFailure != failure.what()) {
+            ReportedFailure = failure.what();
+            ReportHandlerFailure(ReportedFailure);
+        }
+    }
+}
+
+void TDueReminderCheck::FireDueReminder() {
+    if (Window.IsShowingNotification()) {
+        return;
+    }
+    if (!Store.IsNotificationHappening(GetCurrentDateTime())) {
+        return;
+    }
+    const TNotification due = Store.GetEarliestNotification();
+    Window.ShowNotification(due.SoundFile, due.Text);
+    Store.RemoveEarliestNotification();
+}

@@ -1,0 +1,288 @@
+// The whole program as a user meets it: real hot key presses, the tray icon and its menu, the
+// editor, the notification, the list, snoozing and quitting, on the private X display.
+#include "tests/support/ChildProcess.h"
+#include "tests/support/DesktopDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const wchar_t CloseRequestTitle[] = L"brantel.Nudgely.closeRequestReceivingWindowName";
+
+fs::path DataFolder() {
+    wchar_t appData[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    return fs::path(appData) / L"Nudgely";
+}
+
+std::vector<std::string> ReadStoreLines() {
+    std::vector<std::string> lines;
+    std::ifstream file(DataFolder() / L"notifications");
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+    fs::create_directories(path.parent_path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << content;
+}
+
+std::string FormatLocal(std::time_t moment) {
+    std::tm local{};
+    localtime_s(&local, &moment);
+    char text[20] = {};
+    std::strftime(text, sizeof(text), "%Y.%m.%d %H:%M:%S", &local);
+    return text;
+}
+
+template <typename TCondition>
+bool WaitFor(TCondition condition, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > milliseconds) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+// A window of the test's own, to give the X keyboard focus to: a global hot key reaches Wine
+// only while one of its windows has it.
+class TFocusTarget {
+public:
+    TFocusTarget() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpszClassName = L"NudgelyTestFocusTarget";
+        RegisterClassW(&windowClass);
+        Window = CreateWindowExW(0, windowClass.lpszClassName, L"focus target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
+                                 500, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    }
+    ~TFocusTarget() { DestroyWindow(Window); }
+    TFocusTarget(const TFocusTarget&) = delete;
+    TFocusTarget& operator=(const TFocusTarget&) = delete;
+
+    bool PressGlobally(const std::string& keys) { return FocusWindow(Window) && PressKeys(keys); }
+
+private:
+    HWND Window;
+};
+
+class ProgramEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(FindWindowW(nullptr, CloseRequestTitle), nullptr) << "an instance is already running";
+        std::error_code ignored;
+        fs::remove_all(DataFolder(), ignored);
+    }
+
+    void TearDown() override {
+        if (Program && Program->IsRunning()) {
+            if (HWND window = FindWindowW(nullptr, CloseRequestTitle)) {
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            }
+            DWORD ignored = 0;
+            Program->WaitForExit(5000, ignored);
+        }
+        Program.reset();
+    }
+
+    void Start() {
+        Program = std::make_unique<TChildProcess>(L"\"" NUDGELY_EXE_PATH L"\"");
+        ASSERT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) != nullptr; }, 15000));
+    }
+
+    HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) {
+        return WaitForVisibleWindow(Program->GetId(), title, milliseconds);
+    }
+
+    // Right-clicks the icon in Wine's tray window and clicks the menu entry at that index. Without
+    // a window manager every window opens at the top-left corner, where Wine's tray window also
+    // is, so the tray is moved out of their way first.
+    void ChooseFromTrayMenu(int entry) {
+        HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+        ASSERT_NE(tray, nullptr);
+        RECT trayRect{};
+        GetWindowRect(tray, &trayRect);
+        const int width = trayRect.right - trayRect.left;
+        const int height = trayRect.bottom - trayRect.top;
+        SetWindowPos(tray, HWND_TOPMOST, GetSystemMetrics(SM_CXSCREEN) - width, GetSystemMetrics(SM_CYSCREEN) - height,
+                     width, height, SWP_NOACTIVATE);
+        ASSERT_TRUE(WaitFor([&] {
+            GetWindowRect(tray, &trayRect);
+            return trayRect.left > 0;
+        }, 3000));
+        POINT icon{12, 12};
+        ClientToScreen(tray, &icon);
+        ASSERT_TRUE(ClickAt(icon.x, icon.y, 3));
+        HWND menu = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(menu); },
+                            5000));
+        RECT menuRect{};
+        GetWindowRect(menu, &menuRect);
+        const int entries = 5;
+        const int border = 3;
+        const int itemHeight = (menuRect.bottom - menuRect.top - 2 * border) / entries;
+        ASSERT_TRUE(ClickAt((menuRect.left + menuRect.right) / 2, menuRect.top + border + itemHeight * entry + itemHeight / 2));
+    }
+
+    std::unique_ptr<TChildProcess> Program;
+};
+
+TEST_F(ProgramEndToEnd, AReminderGoesFromHotKeyToNotificationToSnoozeToListToDeleteAndQuit) {
+    Start();
+    TFocusTarget focus;
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
+    HWND editor = WaitForWindow(L"Add reminder");
+    ASSERT_NE(editor, nullptr) << "Ctrl+Alt+N did not open the editor";
+
+    HWND text = FindControl(editor, L"Edit");
+    ASSERT_NE(text, nullptr);
+    ASSERT_TRUE(ClickWindow(text));
+    ASSERT_TRUE(TypeText("Buy milk"));
+
+    HWND countdown = FindControl(editor, L"Button", L"Countdown");
+    ASSERT_NE(countdown, nullptr);
+    ASSERT_TRUE(ClickWindow(countdown));
+    // The countdown picker is the enabled one of the two time pickers now; its hour field comes
+    // first, and a digit typed into a field replaces it.
+    HWND picker = nullptr;
+    EnumChildWindows(
+        editor,
+        [](HWND child, LPARAM found) -> BOOL {
+            wchar_t className[64] = {};
+            GetClassNameW(child, className, 64);
+            if (lstrcmpiW(className, DATETIMEPICK_CLASSW) == 0 && IsWindowEnabled(child) &&
+                (GetWindowLongW(child, GWL_STYLE) & DTS_UPDOWN)) {
+                *reinterpret_cast<HWND*>(found) = child;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&picker));
+    ASSERT_NE(picker, nullptr);
+    RECT pickerRect{};
+    GetWindowRect(picker, &pickerRect);
+    ASSERT_TRUE(ClickAt(pickerRect.left + 6, (pickerRect.top + pickerRect.bottom) / 2));
+    ASSERT_TRUE(PressKeys("0 0 Right 0 0 Right 0 3"));
+
+    const std::time_t saved = std::time(nullptr);
+    ASSERT_TRUE(ClickWindow(FindControl(editor, L"Button", L"Save")));
+    ASSERT_TRUE(WaitUntilHidden(editor, 5000));
+    std::vector<std::string> lines = ReadStoreLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(19), "||Buy milk");
+    EXPECT_GE(lines[0].substr(0, 19), FormatLocal(saved + 2));
+    EXPECT_LE(lines[0].substr(0, 19), FormatLocal(saved + 5));
+
+    HWND notification = WaitForWindow(L"Notification", 15000);
+    ASSERT_NE(notification, nullptr) << "the reminder did not fire";
+    EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000)) << "a fired reminder leaves the store";
+
+    const std::time_t snoozed = std::time(nullptr);
+    ASSERT_TRUE(ClickWindow(FindControl(notification, L"Button", L"Snooze 5 min")));
+    ASSERT_TRUE(WaitUntilHidden(notification, 5000));
+    lines = ReadStoreLines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(19), "||Buy milk");
+    EXPECT_GE(lines[0].substr(0, 19), FormatLocal(snoozed + 300 - 1));
+    EXPECT_LE(lines[0].substr(0, 19), FormatLocal(snoozed + 300 + 3));
+
+    ChooseFromTrayMenu(1);
+    HWND list = WaitForWindow(L"List of reminders");
+    ASSERT_NE(list, nullptr) << "\"View all reminders\" did not open the list";
+    HWND table = FindControl(list, WC_LISTVIEWW);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0), 1);
+
+    ASSERT_TRUE(ClickWindow(FindControl(list, L"Button", L"Delete")));
+    EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000));
+    EXPECT_EQ(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0), 0);
+
+    ChooseFromTrayMenu(4);
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(Program->WaitForExit(10000, exitCode)) << "\"Quit\" did not end the program";
+    EXPECT_EQ(exitCode, 0u);
+    HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+    EXPECT_TRUE(tray == nullptr || !IsWindowVisible(tray)) << "the icon stayed in the tray";
+}
+
+TEST_F(ProgramEndToEnd, OverdueRemindersAreShownOneAfterAnotherEarliestFirst) {
+    WriteFile(DataFolder() / L"notifications",
+              "2001.01.01 10:00:00||first\r\n2001.01.02 10:00:00||second\r\n2001.01.03 10:00:00||third\r\n");
+    Start();
+    for (const std::string remaining : {"second", "third", ""}) {
+        HWND notification = WaitForWindow(L"Notification", 10000);
+        ASSERT_NE(notification, nullptr);
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                const std::vector<std::string> lines = ReadStoreLines();
+                return remaining.empty() ? lines.empty() : !lines.empty() && lines[0].substr(21) == remaining;
+            },
+            3000))
+            << "the earliest was not the one shown before " << remaining;
+        HWND close = FindControl(notification, L"Button", L"Close");
+        ASSERT_NE(close, nullptr) << "no Close button before " << remaining;
+        ASSERT_TRUE(ClickWindow(close));
+        ASSERT_TRUE(WaitUntilHidden(notification, 5000));
+    }
+    EXPECT_EQ(WaitForWindow(L"Notification", 2500), nullptr);
+}
+
+TEST_F(ProgramEndToEnd, CloseRequestWhileWindowsAreOpenEndsTheProgramWithZero) {
+    Start();
+    TFocusTarget focus;
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
+    ASSERT_NE(WaitForWindow(L"Add reminder"), nullptr);
+    ChooseFromTrayMenu(1);
+    ASSERT_NE(WaitForWindow(L"List of reminders"), nullptr);
+
+    TChildProcess close(L"\"" NUDGELY_EXE_PATH L"\" /close");
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(close.WaitForExit(10000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(Program->WaitForExit(5000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(ProgramEndToEnd, AHotKeysFileCanBindTheListToCtrlAltN) {
+    WriteFile(DataFolder() / L"hotkeys", "ViewAllNotifications:Ctrl-Alt-N\r\n");
+    Start();
+    TFocusTarget focus;
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
+    EXPECT_NE(WaitForWindow(L"List of reminders"), nullptr);
+    EXPECT_EQ(WaitForWindow(L"Add reminder", 1000), nullptr);
+}
+
+TEST_F(ProgramEndToEnd, ACombinationHeldByAnotherProgramIsSkippedAndTheOtherBindingWorks) {
+    WriteFile(DataFolder() / L"hotkeys", "AddNotification:Ctrl-Alt-N\r\nViewAllNotifications:Ctrl-Alt-L\r\n");
+    const int heldId = 77;
+    ASSERT_TRUE(RegisterHotKey(nullptr, heldId, MOD_CONTROL | MOD_ALT, 'N'));
+    Start();
+    TFocusTarget focus;
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+l"));
+    EXPECT_NE(WaitForWindow(L"List of reminders"), nullptr);
+    UnregisterHotKey(nullptr, heldId);
+}
+
+}  // namespace
