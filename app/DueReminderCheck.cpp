@@ -5,8 +5,8 @@
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationWindow.h"
 
-TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store)
-    : Window(window), Store(store) {}
+TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store, TClock clock)
+    : Window(window), Store(store), Clock(std::move(clock)) {}
 
 void TDueReminderCheck::Run() {
     try {
@@ -25,7 +25,7 @@ void TDueReminderCheck::FireDueReminder() {
     if (Window.IsShowingNotification()) {
         return;
     }
-    if (!Store.IsNotificationHappening(GetCurrentDateTime())) {
+    if (!Store.IsNotificationHappening(Clock())) {
         return;
     }
     const TNotification due = Store.GetEarliestNotification();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/DateTimeText.h"
+
+#include <functional>
 #include <string>
 
 class TNotificationWindow;
@@ -9,7 +12,9 @@ class TNotificationsDb;
 // is due and takes it out of the store. At most one reminder fires per tick.
 class TDueReminderCheck {
 public:
-    TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store);
+    using TClock = std::function<TDateTimeText()>;
+
+    TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store, TClock clock = GetCurrentDateTime);
 
     // Never throws: a failure is reported once and the check is tried again on the next tick.
     void Run();
@@ -19,5 +24,6 @@ private:
 
     TNotificationWindow& Window;
     TNotificationsDb& Store;
+    TClock Clock;
     std::string ReportedFailure;
 };

@@ -1,0 +1,131 @@
+#include "app/DueReminderCheck.h"
+
+#include "store/NotificationsDb.h"
+#include "ui/HandlerFailure.h"
+#include "windows/NotificationWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::wstring> StoredTexts(TNotificationsDb& store) {
+    std::vector<std::wstring> texts;
+    for (TNotificationsDb::TIterator it = store.Begin(); it.IsValid(); it.Next()) {
+        texts.push_back(it.Current().Text);
+    }
+    return texts;
+}
+
+HWND FindButton(HWND window, const wchar_t* caption) { return FindWindowExW(window, nullptr, L"Button", caption); }
+
+class DueReminderCheck : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        Folder = fs::path(temp) / (L"nudgely-due-" + std::to_wstring(GetCurrentProcessId()));
+        fs::remove_all(Folder);
+        fs::create_directories(Folder);
+        Store = std::make_unique<TNotificationsDb>((Folder / L"notifications").wstring());
+        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
+        Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; });
+        NotificationHandle = FindWindowW(nullptr, L"Notification");
+    }
+
+    void TearDown() override {
+        Check.reset();
+        Window.reset();
+        Store.reset();
+        fs::remove_all(Folder);
+    }
+
+    void Add(const std::string& date, const std::wstring& text) { Store->AddNotification(TNotification(date, text)); }
+
+    void CloseShownReminder() { SendMessageW(FindButton(NotificationHandle, L"Close"), BM_CLICK, 0, 0); }
+
+    fs::path Folder;
+    TDialogWindowList DialogWindows;
+    std::unique_ptr<TNotificationsDb> Store;
+    std::unique_ptr<TNotificationWindow> Window;
+    std::unique_ptr<TDueReminderCheck> Check;
+    HWND NotificationHandle = nullptr;
+    TDateTimeText Now = "2011.05.16 22:53:00";
+};
+
+TEST_F(DueReminderCheck, NothingHappensOnAnEmptyStoreOrBeforeTheEarliestIsDue) {
+    Check->Run();
+    EXPECT_FALSE(Window->IsShowingNotification());
+    Add("2011.05.16 22:53:01", L"later");
+    Check->Run();
+    EXPECT_FALSE(Window->IsShowingNotification());
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"later"}));
+}
+
+TEST_F(DueReminderCheck, AReminderDueThisVerySecondFiresAndLeavesTheStore) {
+    Add(Now, L"now");
+    Check->Run();
+    EXPECT_TRUE(Window->IsShowingNotification());
+    EXPECT_TRUE(IsWindowVisible(NotificationHandle));
+    EXPECT_TRUE(StoredTexts(*Store).empty());
+}
+
+TEST_F(DueReminderCheck, OverdueRemindersFireOnePerTickEarliestFirstAndNoneWhileOneIsShown) {
+    Add("2011.05.03 10:00:00", L"third");
+    Add("2011.05.01 10:00:00", L"first");
+    Add("2011.05.02 10:00:00", L"second");
+
+    Check->Run();
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"second", L"third"}));
+    Check->Run();
+    Check->Run();
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"second", L"third"})) << "fired while one was shown";
+
+    CloseShownReminder();
+    EXPECT_FALSE(Window->IsShowingNotification());
+    Check->Run();
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"third"}));
+    CloseShownReminder();
+    Check->Run();
+    EXPECT_TRUE(StoredTexts(*Store).empty());
+}
+
+TEST_F(DueReminderCheck, AFailureIsReportedOnceAndTheCheckTriesAgainOnTheNextTick) {
+    std::vector<std::string> reported;
+    SetHandlerFailureReporter([&](const std::string& message) { reported.push_back(message); });
+    Add("2011.05.01 10:00:00", L"due");
+    // The data file becomes a folder: the store can read nothing from it and write nothing to it.
+    const fs::path data = Folder / L"notifications";
+    fs::rename(data, Folder / L"aside");
+    fs::create_directory(data);
+    Store = std::make_unique<TNotificationsDb>(data.wstring());
+    Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
+    Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [] { return TDateTimeText("2011.05.01 10:00:00"); });
+    fs::remove(data);
+    fs::rename(Folder / L"aside", data);
+    // Now the store reads the reminder but cannot replace its data file, which is held open.
+    HANDLE held = CreateFileW(data.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    Check->Run();
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0].rfind("TNotificationsDb: ", 0), 0u) << reported[0];
+    SendMessageW(FindButton(FindWindowW(nullptr, L"Notification"), L"Close"), BM_CLICK, 0, 0);
+    Check->Run();
+    EXPECT_EQ(reported.size(), 1u) << "the same failure was reported again on the next tick";
+
+    CloseHandle(held);
+    SendMessageW(FindButton(FindWindowW(nullptr, L"Notification"), L"Close"), BM_CLICK, 0, 0);
+    Check->Run();
+    EXPECT_TRUE(StoredTexts(*Store).empty()) << "the check did not try again";
+    SetHandlerFailureReporter(nullptr);
+}
+
+}  // namespace
