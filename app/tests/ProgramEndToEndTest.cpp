@@ -2,6 +2,7 @@
 // editor, the notification, the list, snoozing and quitting, on the private X display.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DesktopDriver.h"
+#include "tests/support/UnixCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -283,6 +284,36 @@ TEST_F(ProgramEndToEnd, ACombinationHeldByAnotherProgramIsSkippedAndTheOtherBind
     ASSERT_TRUE(focus.PressGlobally("ctrl+alt+l"));
     EXPECT_NE(WaitForWindow(L"List of reminders"), nullptr);
     UnregisterHotKey(nullptr, heldId);
+}
+
+TEST_F(ProgramEndToEnd, WithoutASoundServerRecordingReportsItsFailureAndTheProgramRunsOn) {
+    // Wine reads the sound server's address from the Linux environment of the process it starts.
+    std::string program = fs::path(NUDGELY_EXE_PATH).generic_string();
+    ASSERT_TRUE(StartUnixCommand("PULSE_SERVER=unix:/nonexistent/socket wine '" + program + "'"));
+    HWND closeRequest = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (closeRequest = FindWindowW(nullptr, CloseRequestTitle)) != nullptr; }, 15000));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(closeRequest, &processId);
+
+    TFocusTarget focus;
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
+    HWND editor = WaitForVisibleWindow(processId, L"Add reminder", 10000);
+    ASSERT_NE(editor, nullptr);
+    HWND record = FindControl(editor, L"Button", L"Record sound");
+    ASSERT_NE(record, nullptr);
+    ASSERT_TRUE(HoldMouseOn(record, 500));
+
+    HWND box = WaitForVisibleWindow(processId, L"Nudgely", 10000);
+    ASSERT_NE(box, nullptr) << "no message about the failed recording";
+    HWND message = FindControl(box, L"Static", L"TSoundRecorder: unable to record sound");
+    EXPECT_NE(message, nullptr);
+    ASSERT_TRUE(ClickWindow(FindControl(box, L"Button", L"OK")));
+    ASSERT_TRUE(WaitUntilHidden(box, 5000));
+
+    EXPECT_TRUE(IsWindowVisible(editor)) << "the editor should stay open";
+    EXPECT_EQ(FindWindowW(nullptr, CloseRequestTitle), closeRequest) << "the program ended";
+    PostMessageW(closeRequest, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) == nullptr; }, 5000));
 }
 
 }  // namespace
