@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox espeak-ng
   fp-utils-3.2.2 libchm-bin
+  nsis unzip
 )
 
 missing=()
