@@ -46,13 +46,4 @@ private:
 TRecordReader::TRecordReader(const std::wstring& path)
     : Lines(std::make_unique<TFileByteSource>(path), ReadBufferSize) {}
 
-bool TRecordReader::ReadRecord(TNotification& record) {
-    std::string line;
-    while (Lines.ReadLine(line)) {
-        if (auto parsed = ParseRecordLine(line)) {
-            record = std::move(*parsed);
-            return true;
-        }
-    }
-    return false;
-}
+bool TRecordReader::ReadRecord(TNotification& record) { return ReadNextRecord(Lines, record); }

@@ -2,6 +2,41 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+class TStringSource : public TByteSource {
+public:
+    explicit TStringSource(std::string bytes) : Bytes(std::move(bytes)) {}
+
+    bool ReadBytes(char* buffer, std::size_t capacity, std::size_t& count) override {
+        count = std::min(capacity, Bytes.size() - Position);
+        std::copy_n(Bytes.data() + Position, count, buffer);
+        Position += count;
+        return true;
+    }
+
+private:
+    std::string Bytes;
+    std::size_t Position = 0;
+};
+
+std::vector<TNotification> ReadAllRecords(const std::string& file) {
+    TLineReader lines(std::make_unique<TStringSource>(file), 8);
+    std::vector<TNotification> records;
+    TNotification record;
+    while (ReadNextRecord(lines, record)) {
+        records.push_back(record);
+    }
+    return records;
+}
+
+}  // namespace
+
 TEST(RecordLineTest, WritesThreeFieldsAndCrLf) {
     TNotification record("2011.05.16 22:53:00", L"text");
     EXPECT_EQ(FormatRecordLine(record), "2011.05.16 22:53:00||text\r\n");
@@ -42,4 +77,28 @@ TEST(RecordLineTest, RejectsLinesWithoutTwoSeparatorsOrWithoutADate) {
     EXPECT_FALSE(ParseRecordLine("2011.05.16 22:53:00").has_value());
     EXPECT_FALSE(ParseRecordLine("2011.05.16 22:53:00|text").has_value());
     EXPECT_FALSE(ParseRecordLine("||text").has_value());
+}
+
+TEST(RecordLineTest, ReadsTheRecordsOfAFileSkippingLinesWithoutOne) {
+    const auto records = ReadAllRecords("2011.05.16 22:53:00||a\r\nbroken|\n\n2011.05.17 08:00:00|s|b|c");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].Text, L"a");
+    EXPECT_EQ(records[1].SoundFile, L"s");
+    EXPECT_EQ(records[1].Text, L"b|c");
+}
+
+// Over-long UTF-8 forms in the sound field spell "|" (C1 BC) and a line feed (C0 8A). Written back
+// as they stand, they split the record into other fields or lines, and every ID after it then
+// names another reminder.
+TEST(RecordLineTest, WritesNoSeparatorOrLineBreakThatTheSoundFieldSpells) {
+    const std::string file = "2011.05.16 22:53:00|a\xC1\xBC" "b\xC0\x8A" "c|first\r\n2011.05.17 08:00:00||second\r\n";
+    const auto records = ReadAllRecords(file);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].SoundFile, L"a|b\nc");
+
+    EXPECT_EQ(FormatRecordLine(records[0]), "2011.05.16 22:53:00|a b c|first\r\n");
+    const auto rewritten = ReadAllRecords(FormatRecordLine(records[0]) + FormatRecordLine(records[1]));
+    ASSERT_EQ(rewritten.size(), 2u);
+    EXPECT_EQ(rewritten[0].Text, L"first");
+    EXPECT_EQ(rewritten[1].Text, L"second");
 }
