@@ -14,10 +14,16 @@ cmake -S "$root" -B "$native_dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=
   -DCMAKE_C_COMPILER=clang-14 -DNUDGELY_SANITIZE=ON >/dev/null
 cmake --build "$native_dir" -j "$jobs"
 
+# The fuzzers, each run briefly on its seeds as one of the tests below.
+fuzz_dir="$root/build-fuzz"
+cmake -S "$root" -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_C_COMPILER=clang-14 -DNUDGELY_FUZZ=ON >/dev/null
+cmake --build "$fuzz_dir" -j "$jobs" --target fuzzers
+
 build_dir="$root/build"
 cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
-  -DNUDGELY_NATIVE_BUILD_DIR="$native_dir" >/dev/null
+  -DNUDGELY_NATIVE_BUILD_DIR="$native_dir" -DNUDGELY_FUZZ_BUILD_DIR="$fuzz_dir" >/dev/null
 cmake --build "$build_dir" -j "$jobs"
 
 "$root/scripts/with-test-env.sh" "$build_dir" \
