@@ -96,6 +96,13 @@ protected:
         ASSERT_EQ(FindWindowW(nullptr, CloseRequestTitle), nullptr) << "an instance is already running";
         std::error_code ignored;
         fs::remove_all(DataFolder(), ignored);
+        // The tray's visibility tells when a program is ready; an earlier one's icon must be gone.
+        WaitFor(
+            [] {
+                HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+                return tray == nullptr || !IsWindowVisible(tray);
+            },
+            5000);
     }
 
     void TearDown() override {
@@ -109,9 +116,20 @@ protected:
         Program.reset();
     }
 
+    // Waits until the program is built up to its tray icon, which comes after the hot keys.
+    static void WaitUntilReady() {
+        ASSERT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) != nullptr; }, 15000));
+        ASSERT_TRUE(WaitFor(
+            [] {
+                HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+                return tray != nullptr && IsWindowVisible(tray);
+            },
+            10000));
+    }
+
     void Start() {
         Program = std::make_unique<TChildProcess>(L"\"" NUDGELY_EXE_PATH L"\"");
-        ASSERT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) != nullptr; }, 15000));
+        WaitUntilReady();
     }
 
     HWND WaitForWindow(const std::wstring& title, DWORD milliseconds = 10000) {
@@ -290,8 +308,8 @@ TEST_F(ProgramEndToEnd, WithoutASoundServerRecordingReportsItsFailureAndTheProgr
     // Wine reads the sound server's address from the Linux environment of the process it starts.
     std::string program = fs::path(NUDGELY_EXE_PATH).generic_string();
     ASSERT_TRUE(StartUnixCommand("PULSE_SERVER=unix:/nonexistent/socket wine '" + program + "'"));
-    HWND closeRequest = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (closeRequest = FindWindowW(nullptr, CloseRequestTitle)) != nullptr; }, 15000));
+    WaitUntilReady();
+    HWND closeRequest = FindWindowW(nullptr, CloseRequestTitle);
     DWORD processId = 0;
     GetWindowThreadProcessId(closeRequest, &processId);
 

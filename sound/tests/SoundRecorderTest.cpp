@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <algorithm>
 #include <memory>
 #include <numeric>
@@ -39,6 +41,7 @@ TEST(SoundRecorder, RecordingForTwoAndAHalfSecondsKeepsEveryReturnedByte) {
     EXPECT_GT(recorded.size(), 16000u);
     EXPECT_LT(recorded.size(), 24000u);
     EXPECT_EQ(CountBytesOtherThan(recorded, 128), 0u);
+    std::cout << "figure: 2.5 s recorded as " << recorded.size() << " bytes\n";
 }
 
 TEST(SoundRecorder, StoppingAtOnceOnAnEarlierRecordingLeavesOnlyTheFewNewBytes) {
@@ -56,6 +59,7 @@ TEST(SoundRecorder, StoppingAtOnceOnAnEarlierRecordingLeavesOnlyTheFewNewBytes) 
     EXPECT_EQ(recorded.size(), std::accumulate(returned.begin(), returned.end(), size_t{0}));
     EXPECT_EQ(CountBytesOtherThan(recorded, 128), 0u);
     EXPECT_LT(stopTime, 1000u);
+    std::cout << "figure: stopped at once: " << recorded.size() << " bytes, stop took " << stopTime << " ms\n";
 }
 
 // The first buffer's return waits in the queue, unhandled, when the stop begins: it is written
@@ -106,4 +110,6 @@ TEST(SoundRecorder, RecordsWhatIsPlayedIntoTheSink) {
     EXPECT_GT(MeasureSoundingSpan(recorded), spoken.size() / 2);
     EXPECT_TRUE(HoldsInOrder(recorded, spoken, {spoken.size() / 2, spoken.size() - spoken.size() / 2}, 0.8));
     EXPECT_LT(FindBestMatch(recorded, Reversed(spoken)).Correlation, 0.3);
+    std::cout << "figure: speech correlation " << FindBestMatch(recorded, spoken).Correlation << ", reversed control "
+              << FindBestMatch(recorded, Reversed(spoken)).Correlation << "\n";
 }
