@@ -88,7 +88,7 @@ Function CloseRunningCopy
     Call WaitForProgramRelease
 FunctionEnd
 
-Section "Nudgely" SectionProgram
+Section "Nudgely"
     SectionIn RO
     Call CloseRunningCopy
 
@@ -114,7 +114,7 @@ Section "Nudgely" SectionProgram
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "Start Nudgely when Windows starts" SectionStartup
+Section "Start Nudgely when Windows starts"
     SetOutPath "$INSTDIR"
     CreateShortCut "$SMSTARTUP\Nudgely.lnk" "$INSTDIR\nudgely.exe"
 SectionEnd
