@@ -24,8 +24,8 @@ struct TMatch {
 TMatch FindBestMatch(const TBytes& recording, const TBytes& reference);
 
 // Whether the recording holds the reference's consecutive parts one after the other, each
-// resembling its part beyond the threshold. Parts are matched one by one, since the sound server
-// may put a short gap between two buffers.
+// resembling its part beyond the threshold. Parts are matched piece by piece, since the sound
+// server may put a short gap between two buffers, or drop a moment of sound under load.
 ::testing::AssertionResult HoldsInOrder(const TBytes& recording, const TBytes& reference,
                                         const std::vector<size_t>& partLengths, double threshold);
 
