@@ -81,10 +81,6 @@ HWND FindOnlyDummyWindow() {
     return found == HWND(INVALID_HANDLE_VALUE) ? nullptr : found;
 }
 
-void PumpMessagesFor(DWORD milliseconds) {
-    PumpMessagesUntil([] { return false; }, milliseconds);
-}
-
 UINT ToSystemModifiers(const THotKey& hotKey) {
     return (hotKey.alt ? 1u : 0u) | (hotKey.ctrl ? 2u : 0u) | (hotKey.shift ? 4u : 0u) | (hotKey.win ? 8u : 0u);
 }

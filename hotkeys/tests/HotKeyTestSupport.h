@@ -2,6 +2,8 @@
 
 #include "hotkeys/HotKey.h"
 
+#include "tests/support/MessagePumping.h"
+
 #include <windows.h>
 
 #include <string>
@@ -32,25 +34,7 @@ bool IsHotKeyTaken(const THotKey& hotKey);
 // The hidden "dummy" window of this thread, when exactly one exists.
 HWND FindOnlyDummyWindow();
 
-// Runs the thread's messages for the given time, or until done returns true.
-template <typename TDone>
-bool PumpMessagesUntil(TDone done, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) {
-            return false;
-        }
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    }
-    return true;
-}
 
-void PumpMessagesFor(DWORD milliseconds);
 
 UINT ToSystemModifiers(const THotKey& hotKey);
 

@@ -1,4 +1,4 @@
-#include "MessagePumping.h"
+#include "tests/support/MessagePumping.h"
 #include "sound/DeviceMessagePump.h"
 #include "ui/Window.h"
 

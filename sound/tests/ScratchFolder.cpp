@@ -1,6 +1,6 @@
 #include "ScratchFolder.h"
 
-#include "MessagePumping.h"
+#include "tests/support/MessagePumping.h"
 #include "ui/WideText.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "MessagePumping.h"
+#include "tests/support/MessagePumping.h"
 #include "ScratchFolder.h"
 #include "SignalMatching.h"
 #include "WaveMessageSpy.h"

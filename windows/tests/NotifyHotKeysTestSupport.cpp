@@ -74,18 +74,6 @@ void PressKey(const TDialogWindowList& dialogWindows, HWND window, WPARAM key) {
     RunMessageLoop(dialogWindows);
 }
 
-void PumpMessagesFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
-}
-
 HWND WaitForTopLevelWindow(const std::wstring& title, DWORD milliseconds) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {

@@ -3,6 +3,8 @@
 #include "ui/Geometry.h"
 #include "ui/Window.h"
 
+#include "tests/support/MessagePumping.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,7 +23,6 @@ bool IsChecked(HWND checkBox);
 // Posts a key press to the focused window (the window itself when nothing in it has the focus)
 // and runs the message loop until it is handled.
 void PressKey(const TDialogWindowList& dialogWindows, HWND window, WPARAM key);
-void PumpMessagesFor(DWORD milliseconds);
 HWND WaitForTopLevelWindow(const std::wstring& title, DWORD milliseconds);
 
 // A child's rectangle in its parent's client coordinates.

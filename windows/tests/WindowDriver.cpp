@@ -112,24 +112,6 @@ void PressKey(const TDialogWindowList& dialogWindows, WPARAM key) {
     RunMessageLoop(dialogWindows);
 }
 
-bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMilliseconds) {
-    const ULONGLONG end = GetTickCount64() + timeoutMilliseconds;
-    for (;;) {
-        PumpPendingMessages();
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount64() >= end) {
-            return false;
-        }
-        Sleep(10);
-    }
-}
-
-void PumpMessagesFor(DWORD milliseconds) {
-    PumpMessagesUntil([] { return false; }, milliseconds);
-}
-
 int CountRows(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
 
 std::wstring ReadCell(HWND list, int row, int column) {

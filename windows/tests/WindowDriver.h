@@ -2,6 +2,8 @@
 
 #include "ui/Window.h"
 
+#include "tests/support/MessagePumping.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -32,8 +34,6 @@ SYSTEMTIME ReadPicker(HWND picker);
 // program's message loop.
 void PressKey(const TDialogWindowList& dialogWindows, WPARAM key);
 // Runs the message loop until the condition holds or the time is up; returns whether it held.
-bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMilliseconds);
-void PumpMessagesFor(DWORD milliseconds);
 
 // The report-style list of a window.
 int CountRows(HWND list);

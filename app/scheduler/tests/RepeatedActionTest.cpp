@@ -2,6 +2,8 @@
 #include "app/scheduler/RepeatedActionProcessor.h"
 #include "ui/HandlerFailure.h"
 
+#include "tests/support/MessagePumping.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,33 +26,6 @@ public:
     }
     int Ticks = 0;
 };
-
-void PumpMessagesFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < milliseconds) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    }
-}
-
-template <typename TDone>
-bool PumpMessagesUntil(TDone done, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    MSG message;
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds) {
-            return false;
-        }
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    }
-    return true;
-}
 
 // Captures what window procedures report instead of showing it, for one test.
 class TCapturedFailures {

@@ -1,4 +1,4 @@
-#include "MessagePumping.h"
+#include "tests/support/MessagePumping.h"
 
 bool PumpMessagesUntil(const std::function<bool()>& condition, DWORD timeoutMilliseconds) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMilliseconds;
