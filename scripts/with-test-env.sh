@@ -13,7 +13,7 @@ source "$here/lib/wine-prefix.sh"
 
 export WINEPREFIX="$build_dir/wineprefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 
 started_pids=()
