@@ -36,8 +36,9 @@ private:
 std::vector<TNotification> ReadRecords(const std::string& bytes, std::size_t piece, std::size_t bufferSize) {
     TLineReader lines(std::make_unique<TMemorySource>(bytes, piece), bufferSize);
     std::vector<TNotification> records;
+    std::string line;
     TNotification record;
-    while (ReadNextRecord(lines, record)) {
+    while (ReadNextRecord(lines, line, record)) {
         records.push_back(record);
     }
     FUZZ_CHECK(!lines.HasFailed());

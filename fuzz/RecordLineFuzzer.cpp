@@ -43,6 +43,8 @@ void CheckRecordLine(const std::string& line) {
     // Whatever was read must go back to disk as exactly one line that reads back as itself:
     // anything else would put the store's IDs out of step with its file after the next change.
     const std::string written = FormatRecordLine(*record);
+    // A change copies lines in the written form instead of writing their records again.
+    FUZZ_CHECK(IsWrittenForm(line) == (written == line + "\r\n"));
     FUZZ_CHECK(written.size() >= 2 && written.compare(written.size() - 2, 2, "\r\n") == 0);
     const std::string body = written.substr(0, written.size() - 2);
     FUZZ_CHECK(body.find('\n') == std::string::npos);

@@ -24,7 +24,24 @@ bool TDataFileRewrite::ReadRecord(TNotification& record) {
 }
 
 void TDataFileRewrite::WriteRecord(const TNotification& record) {
-    if (!GetReplacement().Write(FormatRecordLine(record))) {
+    Line.clear();
+    AppendRecordLine(Line, record);
+    if (!GetReplacement().Write(Line)) {
+        ThrowFailure("unable to write the new data file");
+    }
+}
+
+void TDataFileRewrite::CopyLastRecord() {
+    const std::string& read = Reader.GetLine();
+    if (!IsWrittenForm(read)) {
+        TNotification record;
+        ParseRecordLine(read, record);
+        WriteRecord(record);
+        return;
+    }
+    Line.assign(read);
+    Line += "\r\n";
+    if (!GetReplacement().Write(Line)) {
         ThrowFailure("unable to write the new data file");
     }
 }

@@ -18,6 +18,9 @@ public:
     // False after the last record.
     bool ReadRecord(TNotification& record);
     void WriteRecord(const TNotification& record);
+    // Writes the record last read as it was read; a line already in the written form is copied
+    // without decoding and encoding its text again.
+    void CopyLastRecord();
     void Finish();
 
 private:
@@ -26,4 +29,5 @@ private:
     std::wstring DataPath;
     TRecordReader Reader;
     std::optional<TReplacementFile> Replacement;
+    std::string Line;
 };

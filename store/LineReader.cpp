@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-TLineReader::TLineReader(std::unique_ptr<TByteSource> source, std::size_t bufferSize)
-    : Source(std::move(source)), Buffer(std::max<std::size_t>(bufferSize, 1)) {}
+TLineReader::TLineReader(std::unique_ptr<TByteSource> source, std::size_t bufferSize, std::size_t largestBufferSize)
+    : Source(std::move(source)),
+      Buffer(std::max<std::size_t>(bufferSize, 1)),
+      LargestBufferSize(std::max(largestBufferSize, Buffer.size())) {}
 
 bool TLineReader::ReadLine(std::string& line) {
     line.clear();
@@ -33,6 +35,9 @@ bool TLineReader::ReadLine(std::string& line) {
 bool TLineReader::FillBuffer() {
     if (AtEnd || Failed) {
         return false;
+    }
+    if (Filled > 0 && Buffer.size() < LargestBufferSize) {
+        Buffer.resize(std::min(Buffer.size() * 8, LargestBufferSize));
     }
     std::size_t count = 0;
     if (!Source->ReadBytes(Buffer.data(), Buffer.size(), count)) {

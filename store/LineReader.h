@@ -14,11 +14,14 @@ public:
 };
 
 // Reads lines ending in LF through a buffer of its own, so that reading the first line of a big
-// file costs one buffer, not the file. A CR right before the LF is dropped; a last line without
-// LF is still a line.
+// file costs one buffer, not the file. The buffer grows eightfold with every further read up to
+// its largest size, so that a long file takes few reads. A CR right before the LF is dropped; a last
+// line without LF is still a line.
 class TLineReader {
 public:
-    explicit TLineReader(std::unique_ptr<TByteSource> source, std::size_t bufferSize = 4096);
+    // A largest size below the first size keeps the first size.
+    explicit TLineReader(std::unique_ptr<TByteSource> source, std::size_t bufferSize = 4096,
+                         std::size_t largestBufferSize = 0);
 
     // False at the end of the bytes and after a failure of the source.
     bool ReadLine(std::string& line);
@@ -29,6 +32,7 @@ private:
 
     std::unique_ptr<TByteSource> Source;
     std::vector<char> Buffer;
+    std::size_t LargestBufferSize;
     std::size_t Position = 0;
     std::size_t Filled = 0;
     bool AtEnd = false;

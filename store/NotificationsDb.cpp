@@ -51,7 +51,7 @@ std::int32_t TNotificationsDb::AddNotification(const TNotification& notification
                 written = true;
             }
             position += written ? 0 : 1;
-            rewrite.WriteRecord(record);
+            rewrite.CopyLastRecord();
         }
         if (!written) {
             rewrite.WriteRecord(added);
@@ -78,7 +78,7 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
         if (position == deleted) {
             soundFile = record.SoundFile;
         } else {
-            rewrite.WriteRecord(record);
+            rewrite.CopyLastRecord();
         }
     }
     rewrite.Finish();
@@ -96,7 +96,7 @@ void TNotificationsDb::RemoveEarliestNotification() {
     }
     TNotification record;
     while (rewrite.ReadRecord(record)) {
-        rewrite.WriteRecord(record);
+        rewrite.CopyLastRecord();
     }
     rewrite.Finish();
     DeleteSoundFile(earliest.SoundFile);

@@ -2,55 +2,110 @@
 
 #include "store/Utf8Text.h"
 
+#include <cstdint>
 #include <string_view>
-#include <utility>
 
 namespace {
 
 const char FieldSeparator = '|';
 
-std::wstring ReplaceCharacters(std::wstring text, std::wstring_view unwritable) {
-    for (wchar_t& element : text) {
-        if (unwritable.find(element) != std::wstring_view::npos) {
-            element = L' ';
+// No file name holds "|" or a line break, yet an over-long UTF-8 form in a data file can spell
+// one in the sound field; written as it stands it would end the field or the line. Line breaks
+// in the text would add a line.
+void AppendField(std::string& line, const std::wstring& field, bool mayHoldSeparator) {
+    for (const wchar_t element : field) {
+        const bool unwritable = element == L'\r' || element == L'\n' || (!mayHoldSeparator && element == L'|');
+        AppendUtf8(line, unwritable ? L' ' : element);
+    }
+}
+
+std::uint8_t ByteAt(std::string_view bytes, std::size_t index) { return static_cast<std::uint8_t>(bytes[index]); }
+
+bool IsContinuation(std::string_view bytes, std::size_t index) {
+    return index < bytes.size() && (ByteAt(bytes, index) & 0xC0) == 0x80;
+}
+
+// The shortest form of every element, as AppendUtf8 makes it, and no CR, which is written as a
+// space.
+bool IsWrittenField(std::string_view field) {
+    std::size_t position = 0;
+    while (position < field.size()) {
+        const std::uint8_t lead = ByteAt(field, position);
+        if (lead < 0x80) {
+            if (lead == '\r') {
+                return false;
+            }
+            position += 1;
+        } else if (lead >= 0xC2 && lead <= 0xDF && IsContinuation(field, position + 1)) {
+            position += 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF && IsContinuation(field, position + 1) &&
+                   IsContinuation(field, position + 2) && (lead != 0xE0 || ByteAt(field, position + 1) >= 0xA0)) {
+            position += 3;
+        } else {
+            return false;
         }
     }
-    return text;
+    return true;
 }
 
 }  // namespace
 
 std::string FormatRecordLine(const TNotification& record) {
-    std::string line = record.Date;
-    line += FieldSeparator;
-    // No file name holds "|" or a line break, yet an over-long UTF-8 form in a data file can
-    // spell one in the sound field; written as it stands it would end the field or the line.
-    line += EncodeUtf8(ReplaceCharacters(record.SoundFile, L"|\r\n"));
-    line += FieldSeparator;
-    line += EncodeUtf8(ReplaceCharacters(record.Text, L"\r\n"));
-    line += "\r\n";
+    std::string line;
+    AppendRecordLine(line, record);
     return line;
 }
 
+void AppendRecordLine(std::string& bytes, const TNotification& record) {
+    bytes.reserve(bytes.size() + record.Date.size() + record.SoundFile.size() + record.Text.size() + 4);
+    bytes += record.Date;
+    bytes += FieldSeparator;
+    AppendField(bytes, record.SoundFile, false);
+    bytes += FieldSeparator;
+    AppendField(bytes, record.Text, true);
+    bytes += "\r\n";
+}
+
 std::optional<TNotification> ParseRecordLine(const std::string& line) {
-    const std::size_t first = line.find(FieldSeparator);
-    if (first == std::string::npos || first == 0) {
+    TNotification record;
+    if (!ParseRecordLine(line, record)) {
         return std::nullopt;
     }
-    const std::size_t second = line.find(FieldSeparator, first + 1);
-    if (second == std::string::npos) {
-        return std::nullopt;
-    }
-    TNotification record(line.substr(0, first), DecodeUtf8(line.substr(second + 1)));
-    record.SoundFile = DecodeUtf8(line.substr(first + 1, second - first - 1));
     return record;
 }
 
-bool ReadNextRecord(TLineReader& lines, TNotification& record) {
-    std::string line;
+bool ParseRecordLine(const std::string& line, TNotification& record) {
+    const std::size_t first = line.find(FieldSeparator);
+    if (first == std::string::npos || first == 0) {
+        return false;
+    }
+    const std::size_t second = line.find(FieldSeparator, first + 1);
+    if (second == std::string::npos) {
+        return false;
+    }
+    const std::string_view fields(line);
+    record.Date.assign(line, 0, first);
+    record.SoundFile.clear();
+    AppendDecodedUtf8(record.SoundFile, fields.substr(first + 1, second - first - 1));
+    record.Text.clear();
+    AppendDecodedUtf8(record.Text, fields.substr(second + 1));
+    record.Id = -1;
+    return true;
+}
+
+bool IsWrittenForm(std::string_view line) {
+    const std::size_t first = line.find(FieldSeparator);
+    if (first == std::string_view::npos || first == 0) {
+        return false;
+    }
+    const std::size_t second = line.find(FieldSeparator, first + 1);
+    return second != std::string_view::npos && IsWrittenField(line.substr(first + 1, second - first - 1)) &&
+           IsWrittenField(line.substr(second + 1));
+}
+
+bool ReadNextRecord(TLineReader& lines, std::string& line, TNotification& record) {
     while (lines.ReadLine(line)) {
-        if (auto parsed = ParseRecordLine(line)) {
-            record = std::move(*parsed);
+        if (ParseRecordLine(line, record)) {
             return true;
         }
     }

@@ -5,16 +5,28 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // One line of the data file: due date "|" sound path "|" text, then CR LF. The text is last so
 // that it may hold "|". Line breaks in the text, and "|" and line breaks in the sound path, are
 // written as spaces, so that no field can end early or add a line. The ID is never written.
 std::string FormatRecordLine(const TNotification& record);
+// The same, appended to bytes.
+void AppendRecordLine(std::string& bytes, const TNotification& record);
 
 // The line comes without its line end. Nothing when the line has fewer than two "|" or an
 // empty due date; the ID of what is read is -1.
 std::optional<TNotification> ParseRecordLine(const std::string& line);
+// The same into record, whose strings keep their room for the next line; false leaves it as it
+// was.
+bool ParseRecordLine(const std::string& line, TNotification& record);
 
-// Reads lines until one holds a record, skipping those that hold none. False at the end of the
-// lines, also after a failure of their source.
-bool ReadNextRecord(TLineReader& lines, TNotification& record);
+// Whether the line holds a record that FormatRecordLine writes back as the same bytes (before
+// the line end): its sound and text are in the shortest UTF-8 form of their code units, and
+// hold no CR. Such a line can be copied as it stands when its record does not change.
+bool IsWrittenForm(std::string_view line);
+
+// Reads lines into line until one holds a record, skipping those that hold none. False at the
+// end of the lines, also after a failure of their source. Line and record keep their room from
+// one call to the next, so that reading a long file does not allocate for every record.
+bool ReadNextRecord(TLineReader& lines, std::string& line, TNotification& record);

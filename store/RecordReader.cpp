@@ -8,7 +8,11 @@
 
 namespace {
 
-const std::size_t ReadBufferSize = 16384;
+// The due check reads only the first line, so the first read stays small; a change reads the
+// whole file, and every read opens it again, which costs a round trip to the file system. A
+// buffer of a megabyte or more costs more than it saves: the heap hands it out as fresh pages.
+const std::size_t FirstReadSize = 16384;
+const std::size_t LargestReadSize = 262144;
 
 class TFileByteSource : public TByteSource {
 public:
@@ -16,6 +20,9 @@ public:
 
     bool ReadBytes(char* buffer, std::size_t capacity, std::size_t& count) override {
         count = 0;
+        if (AtEnd) {
+            return true;
+        }
         const TFileHandle file(CreateFileW(Path.c_str(), GENERIC_READ,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -33,17 +40,20 @@ public:
         }
         Offset += read;
         count = read;
+        // A file gives less than asked only at its end; that saves opening it once more.
+        AtEnd = read < wanted;
         return true;
     }
 
 private:
     std::wstring Path;
     LONGLONG Offset = 0;
+    bool AtEnd = false;
 };
 
 }  // namespace
 
 TRecordReader::TRecordReader(const std::wstring& path)
-    : Lines(std::make_unique<TFileByteSource>(path), ReadBufferSize) {}
+    : Lines(std::make_unique<TFileByteSource>(path), FirstReadSize, LargestReadSize) {}
 
-bool TRecordReader::ReadRecord(TNotification& record) { return ReadNextRecord(Lines, record); }
+bool TRecordReader::ReadRecord(TNotification& record) { return ReadNextRecord(Lines, Line, record); }

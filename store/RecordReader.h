@@ -18,7 +18,10 @@ public:
     // True when the file is there but could not be read to its end. A missing file is no
     // failure: it holds no records.
     bool HasFailed() const { return Lines.HasFailed(); }
+    // Right after a record was read: the line that held it.
+    const std::string& GetLine() const { return Line; }
 
 private:
     TLineReader Lines;
+    std::string Line;
 };

@@ -2,28 +2,37 @@
 
 #include <cstdint>
 
+void AppendUtf8(std::string& bytes, wchar_t element) {
+    const std::uint32_t unit = static_cast<std::uint32_t>(element) & 0xFFFF;
+    if (unit <= 0x7F) {
+        bytes += static_cast<char>(unit);
+    } else if (unit <= 0x7FF) {
+        const char sequence[] = {static_cast<char>(0xC0 | (unit >> 6)), static_cast<char>(0x80 | (unit & 0x3F))};
+        bytes.append(sequence, sizeof(sequence));
+    } else {
+        const char sequence[] = {static_cast<char>(0xE0 | (unit >> 12)), static_cast<char>(0x80 | ((unit >> 6) & 0x3F)),
+                                 static_cast<char>(0x80 | (unit & 0x3F))};
+        bytes.append(sequence, sizeof(sequence));
+    }
+}
+
 std::string EncodeUtf8(const std::wstring& text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (const wchar_t element : text) {
-        const std::uint32_t unit = static_cast<std::uint32_t>(element) & 0xFFFF;
-        if (unit <= 0x7F) {
-            bytes += static_cast<char>(unit);
-        } else if (unit <= 0x7FF) {
-            bytes += static_cast<char>(0xC0 | (unit >> 6));
-            bytes += static_cast<char>(0x80 | (unit & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xE0 | (unit >> 12));
-            bytes += static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (unit & 0x3F));
-        }
+        AppendUtf8(bytes, element);
     }
     return bytes;
 }
 
-std::wstring DecodeUtf8(const std::string& bytes) {
+std::wstring DecodeUtf8(std::string_view bytes) {
     std::wstring text;
-    text.reserve(bytes.size());
+    AppendDecodedUtf8(text, bytes);
+    return text;
+}
+
+void AppendDecodedUtf8(std::wstring& text, std::string_view bytes) {
+    text.reserve(text.size() + bytes.size());
     const std::size_t size = bytes.size();
     std::size_t position = 0;
     const auto byteAt = [&bytes](std::size_t index) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[index])); };
@@ -56,5 +65,4 @@ std::wstring DecodeUtf8(const std::string& bytes) {
             position += 1;
         }
     }
-    return text;
 }

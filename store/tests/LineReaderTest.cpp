@@ -86,3 +86,22 @@ TEST(LineReaderTest, ReportsAFailureAndDropsTheIncompleteLine) {
     EXPECT_TRUE(reader.HasFailed());
     EXPECT_FALSE(reader.ReadLine(line));
 }
+
+TEST(LineReaderTest, GrowsItsBufferSoThatALongFileTakesFewReads) {
+    std::string bytes;
+    for (int line = 0; line < 200; ++line) {
+        bytes += "line " + std::to_string(line) + "\r\n";
+    }
+    auto source = std::make_unique<TScriptedSource>(bytes, bytes.size());
+    TScriptedSource& counted = *source;
+    TLineReader reader(std::move(source), 16, 1024);
+    std::string line;
+    int count = 0;
+    while (reader.ReadLine(line)) {
+        EXPECT_EQ(line, "line " + std::to_string(count));
+        ++count;
+    }
+    EXPECT_EQ(count, 200);
+    // 16, 128 and 1024 bytes, then 1024 at most: 1,890 bytes in four reads, and one at the end.
+    EXPECT_EQ(counted.Calls, 5u);
+}

@@ -28,8 +28,9 @@ private:
 std::vector<TNotification> ReadAllRecords(const std::string& file) {
     TLineReader lines(std::make_unique<TStringSource>(file), 8);
     std::vector<TNotification> records;
+    std::string line;
     TNotification record;
-    while (ReadNextRecord(lines, record)) {
+    while (ReadNextRecord(lines, line, record)) {
         records.push_back(record);
     }
     return records;
@@ -101,4 +102,17 @@ TEST(RecordLineTest, WritesNoSeparatorOrLineBreakThatTheSoundFieldSpells) {
     ASSERT_EQ(rewritten.size(), 2u);
     EXPECT_EQ(rewritten[0].Text, L"first");
     EXPECT_EQ(rewritten[1].Text, L"second");
+}
+
+// A line in the written form is copied as it stands by a change; any other is written anew.
+TEST(RecordLineTest, KnowsTheLinesThatAreInTheWrittenForm) {
+    for (const std::string line : {"2011.05.16 22:53:00||text", "d|C:\\x\\n.sound.0|a | b",
+                                   "d|\xC3\xA9|\xE4\xB8\xAD\xED\xA0\xBD\xED\xB8\x80\xE0\xA0\x80"}) {
+        EXPECT_TRUE(IsWrittenForm(line)) << line;
+        EXPECT_EQ(FormatRecordLine(*ParseRecordLine(line)), line + "\r\n");
+    }
+    for (const std::string line : {"d||text\r", "d|\r|", "d||\xC1\xBC", "d||\xE0\x81\xBC", "d||\xF0\x9F\x98\x80",
+                                   "d||\x80", "d||\xC3", "d|\xE4\xB8|", "no record", "|a|b"}) {
+        EXPECT_FALSE(IsWrittenForm(line)) << line;
+    }
 }
