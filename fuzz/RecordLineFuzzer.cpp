@@ -33,9 +33,12 @@ void CheckCoding(const std::string& bytes, const std::wstring& wide) {
 
 void CheckRecordLine(const std::string& line) {
     const auto record = ParseRecordLine(line);
+    // A change passes records on by their line alone.
+    FUZZ_CHECK(HoldsRecord(line) == record.has_value());
     if (!record) {
         return;
     }
+    FUZZ_CHECK(GetRecordDate(line) == record->Date);
     FUZZ_CHECK(!record->Date.empty());
     FUZZ_CHECK(record->Date.find('|') == std::string::npos);
     FUZZ_CHECK(record->Id == -1);

@@ -10,10 +10,12 @@ namespace {
 
 }  // namespace
 
-TDataFileRewrite::TDataFileRewrite(const std::wstring& dataPath) : DataPath(dataPath), Reader(dataPath) {}
+// Every change reads the data file to its end before it replaces it.
+TDataFileRewrite::TDataFileRewrite(const std::wstring& dataPath)
+    : DataPath(dataPath), Reader(dataPath, TRecordReader::TOpening::UntilTheEnd) {}
 
-bool TDataFileRewrite::ReadRecord(TNotification& record) {
-    if (Reader.ReadRecord(record)) {
+bool TDataFileRewrite::NextRecord() {
+    if (Reader.ReadRecordLine()) {
         return true;
     }
     // Taking an unreadable file for a short one would write away the reminders it holds.
@@ -31,12 +33,18 @@ void TDataFileRewrite::WriteRecord(const TNotification& record) {
     }
 }
 
-void TDataFileRewrite::CopyLastRecord() {
+std::string_view TDataFileRewrite::GetDate() const { return GetRecordDate(Reader.GetLine()); }
+
+TNotification TDataFileRewrite::GetRecord() const {
+    TNotification record;
+    ParseRecordLine(Reader.GetLine(), record);
+    return record;
+}
+
+void TDataFileRewrite::CopyRecord() {
     const std::string& read = Reader.GetLine();
     if (!IsWrittenForm(read)) {
-        TNotification record;
-        ParseRecordLine(read, record);
-        WriteRecord(record);
+        WriteRecord(GetRecord());
         return;
     }
     Line.assign(read);

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // One change of the data file: its records are read, the new sequence of records is written
 // beside it, and the new file takes the old one's place. Every failure throws a runtime error
@@ -15,12 +16,16 @@ class TDataFileRewrite {
 public:
     explicit TDataFileRewrite(const std::wstring& dataPath);
 
-    // False after the last record.
-    bool ReadRecord(TNotification& record);
+    // Moves to the next record of the data file; false after the last. A record is decoded only
+    // when asked for, so that passing records on costs little more than copying the file.
+    bool NextRecord();
+    // The current record's due date, as it stands in the file.
+    std::string_view GetDate() const;
+    TNotification GetRecord() const;
+    // Writes the current record as it was read; a line already in the written form is copied as
+    // it stands.
+    void CopyRecord();
     void WriteRecord(const TNotification& record);
-    // Writes the record last read as it was read; a line already in the written form is copied
-    // without decoding and encoding its text again.
-    void CopyLastRecord();
     void Finish();
 
 private:

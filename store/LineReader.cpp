@@ -36,7 +36,9 @@ bool TLineReader::FillBuffer() {
     if (AtEnd || Failed) {
         return false;
     }
-    if (Filled > 0 && Buffer.size() < LargestBufferSize) {
+    // Only a read that filled the buffer calls for a larger one; the one after a short read
+    // usually finds the end.
+    if (Filled == Buffer.size() && Buffer.size() < LargestBufferSize) {
         Buffer.resize(std::min(Buffer.size() * 8, LargestBufferSize));
     }
     std::size_t count = 0;

@@ -14,8 +14,8 @@ public:
 };
 
 // Reads lines ending in LF through a buffer of its own, so that reading the first line of a big
-// file costs one buffer, not the file. The buffer grows eightfold with every further read up to
-// its largest size, so that a long file takes few reads. A CR right before the LF is dropped; a last
+// file costs one buffer, not the file. The buffer grows eightfold after every read that filled
+// it, up to its largest size, so that a long file takes few reads. A CR right before the LF is dropped; a last
 // line without LF is still a line.
 class TLineReader {
 public:

@@ -11,7 +11,7 @@ namespace {
 const std::uint32_t LastSoundFileNumber = 0xFFFFF;
 
 std::size_t CountRecords(const std::wstring& path) {
-    TRecordReader reader(path);
+    TRecordReader reader(path, TRecordReader::TOpening::UntilTheEnd);
     TNotification record;
     std::size_t count = 0;
     while (reader.ReadRecord(record)) {
@@ -44,14 +44,13 @@ std::int32_t TNotificationsDb::AddNotification(const TNotification& notification
     try {
         TDataFileRewrite rewrite(Path);
         bool written = false;
-        TNotification record;
-        while (rewrite.ReadRecord(record)) {
-            if (!written && !(record.Date < added.Date)) {
+        while (rewrite.NextRecord()) {
+            if (!written && !(rewrite.GetDate() < added.Date)) {
                 rewrite.WriteRecord(added);
                 written = true;
             }
             position += written ? 0 : 1;
-            rewrite.CopyLastRecord();
+            rewrite.CopyRecord();
         }
         if (!written) {
             rewrite.WriteRecord(added);
@@ -73,12 +72,11 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
     }
     std::wstring soundFile;
     TDataFileRewrite rewrite(Path);
-    TNotification record;
-    for (std::ptrdiff_t position = 0; rewrite.ReadRecord(record); ++position) {
+    for (std::ptrdiff_t position = 0; rewrite.NextRecord(); ++position) {
         if (position == deleted) {
-            soundFile = record.SoundFile;
+            soundFile = rewrite.GetRecord().SoundFile;
         } else {
-            rewrite.CopyLastRecord();
+            rewrite.CopyRecord();
         }
     }
     rewrite.Finish();
@@ -90,16 +88,15 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
 
 void TNotificationsDb::RemoveEarliestNotification() {
     TDataFileRewrite rewrite(Path);
-    TNotification earliest;
-    if (!rewrite.ReadRecord(earliest)) {
+    if (!rewrite.NextRecord()) {
         return;
     }
-    TNotification record;
-    while (rewrite.ReadRecord(record)) {
-        rewrite.CopyLastRecord();
+    const std::wstring earliestSoundFile = rewrite.GetRecord().SoundFile;
+    while (rewrite.NextRecord()) {
+        rewrite.CopyRecord();
     }
     rewrite.Finish();
-    DeleteSoundFile(earliest.SoundFile);
+    DeleteSoundFile(earliestSoundFile);
     Ids.EraseAt(0);
     CallWatchers();
 }

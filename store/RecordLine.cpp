@@ -48,6 +48,16 @@ bool IsWrittenField(std::string_view field) {
     return true;
 }
 
+// The positions of the two separators of a line that holds a record.
+bool FindSeparators(std::string_view line, std::size_t& first, std::size_t& second) {
+    first = line.find(FieldSeparator);
+    if (first == std::string_view::npos || first == 0) {
+        return false;
+    }
+    second = line.find(FieldSeparator, first + 1);
+    return second != std::string_view::npos;
+}
+
 }  // namespace
 
 std::string FormatRecordLine(const TNotification& record) {
@@ -74,13 +84,18 @@ std::optional<TNotification> ParseRecordLine(const std::string& line) {
     return record;
 }
 
+bool HoldsRecord(std::string_view line) {
+    std::size_t first = 0;
+    std::size_t second = 0;
+    return FindSeparators(line, first, second);
+}
+
+std::string_view GetRecordDate(std::string_view line) { return line.substr(0, line.find(FieldSeparator)); }
+
 bool ParseRecordLine(const std::string& line, TNotification& record) {
-    const std::size_t first = line.find(FieldSeparator);
-    if (first == std::string::npos || first == 0) {
-        return false;
-    }
-    const std::size_t second = line.find(FieldSeparator, first + 1);
-    if (second == std::string::npos) {
+    std::size_t first = 0;
+    std::size_t second = 0;
+    if (!FindSeparators(line, first, second)) {
         return false;
     }
     const std::string_view fields(line);
@@ -94,20 +109,21 @@ bool ParseRecordLine(const std::string& line, TNotification& record) {
 }
 
 bool IsWrittenForm(std::string_view line) {
-    const std::size_t first = line.find(FieldSeparator);
-    if (first == std::string_view::npos || first == 0) {
-        return false;
-    }
-    const std::size_t second = line.find(FieldSeparator, first + 1);
-    return second != std::string_view::npos && IsWrittenField(line.substr(first + 1, second - first - 1)) &&
+    std::size_t first = 0;
+    std::size_t second = 0;
+    return FindSeparators(line, first, second) && IsWrittenField(line.substr(first + 1, second - first - 1)) &&
            IsWrittenField(line.substr(second + 1));
 }
 
-bool ReadNextRecord(TLineReader& lines, std::string& line, TNotification& record) {
+bool ReadNextRecordLine(TLineReader& lines, std::string& line) {
     while (lines.ReadLine(line)) {
-        if (ParseRecordLine(line, record)) {
+        if (HoldsRecord(line)) {
             return true;
         }
     }
     return false;
+}
+
+bool ReadNextRecord(TLineReader& lines, std::string& line, TNotification& record) {
+    return ReadNextRecordLine(lines, line) && ParseRecordLine(line, record);
 }

@@ -21,6 +21,11 @@ std::optional<TNotification> ParseRecordLine(const std::string& line);
 // was.
 bool ParseRecordLine(const std::string& line, TNotification& record);
 
+// Whether ParseRecordLine finds a record in the line.
+bool HoldsRecord(std::string_view line);
+// The due date of the record a line holds, as it stands.
+std::string_view GetRecordDate(std::string_view line);
+
 // Whether the line holds a record that FormatRecordLine writes back as the same bytes (before
 // the line end): its sound and text are in the shortest UTF-8 form of their code units, and
 // hold no CR. Such a line can be copied as it stands when its record does not change.
@@ -29,4 +34,6 @@ bool IsWrittenForm(std::string_view line);
 // Reads lines into line until one holds a record, skipping those that hold none. False at the
 // end of the lines, also after a failure of their source. Line and record keep their room from
 // one call to the next, so that reading a long file does not allocate for every record.
+bool ReadNextRecordLine(TLineReader& lines, std::string& line);
+// The same, and the record decoded from the line.
 bool ReadNextRecord(TLineReader& lines, std::string& line, TNotification& record);

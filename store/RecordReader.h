@@ -6,15 +6,25 @@
 #include <string>
 
 // Reads the records of a data file in order, skipping lines that hold no record. The file is
-// opened only for each read of a buffer and shared for reading, writing and deletion meanwhile:
-// an open reader never stands in the way of putting a new data file in place of the old one.
-// What it reads after such a change is not defined.
+// shared for reading, writing and deletion, and by default opened only for each read of a
+// buffer: an open reader never stands in the way of putting a new data file in place of the old
+// one. What it reads after such a change is not defined.
 class TRecordReader {
 public:
-    explicit TRecordReader(const std::wstring& path);
+    enum class TOpening {
+        ForEachRead,
+        // Kept open from the first read to the end of the file, which saves a round trip to the
+        // file system for every read; for a reader that is read to the end before the file is
+        // replaced.
+        UntilTheEnd,
+    };
+
+    explicit TRecordReader(const std::wstring& path, TOpening opening = TOpening::ForEachRead);
 
     // False at the end, also after a failure. The record's ID is left at -1.
     bool ReadRecord(TNotification& record);
+    // The same without decoding the record: its line is then GetLine.
+    bool ReadRecordLine();
     // True when the file is there but could not be read to its end. A missing file is no
     // failure: it holds no records.
     bool HasFailed() const { return Lines.HasFailed(); }

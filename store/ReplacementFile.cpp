@@ -29,6 +29,11 @@ TReplacementFile::~TReplacementFile() {
 std::wstring TReplacementFile::MakeNewFilePath(const std::wstring& targetPath) { return targetPath + L".replacement"; }
 
 bool TReplacementFile::Write(const std::string& bytes) {
+    // The buffer never grows past its limit: blocks of 128 KB and more come from the system at
+    // every allocation, which takes longer than a write.
+    if (Buffer.size() + bytes.size() > BufferLimit) {
+        WriteBuffer();
+    }
     Buffer += bytes;
     if (Buffer.size() >= BufferLimit) {
         WriteBuffer();

@@ -32,37 +32,43 @@ std::wstring DecodeUtf8(std::string_view bytes) {
 }
 
 void AppendDecodedUtf8(std::wstring& text, std::string_view bytes) {
-    text.reserve(text.size() + bytes.size());
+    // Every byte gives at most one element; writing through a pointer into room made beforehand
+    // keeps the loop free of a capacity check per element.
+    const std::size_t start = text.size();
+    text.resize(start + bytes.size());
+    wchar_t* const first = &text[0] + start;
+    wchar_t* out = first;
     const std::size_t size = bytes.size();
     std::size_t position = 0;
     const auto byteAt = [&bytes](std::size_t index) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[index])); };
     while (position < size) {
         const std::uint32_t lead = byteAt(position);
         if (lead <= 0x7F) {
-            text += static_cast<wchar_t>(lead);
+            *out++ = static_cast<wchar_t>(lead);
             position += 1;
         } else if (lead >= 0xC0 && lead <= 0xDF) {
             if (position + 2 > size) {
                 break;
             }
-            text += static_cast<wchar_t>(((lead & 0x1F) << 6) + (byteAt(position + 1) & 0x3F));
+            *out++ = static_cast<wchar_t>(((lead & 0x1F) << 6) + (byteAt(position + 1) & 0x3F));
             position += 2;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             if (position + 3 > size) {
                 break;
             }
-            text += static_cast<wchar_t>(((lead & 0x0F) << 12) + ((byteAt(position + 1) & 0x3F) << 6) +
-                                         (byteAt(position + 2) & 0x3F));
+            *out++ = static_cast<wchar_t>(((lead & 0x0F) << 12) + ((byteAt(position + 1) & 0x3F) << 6) +
+                                          (byteAt(position + 2) & 0x3F));
             position += 3;
         } else if (lead >= 0xF0 && lead <= 0xF7) {
             if (position + 4 > size) {
                 break;
             }
-            text += static_cast<wchar_t>(0xFFFD);
+            *out++ = static_cast<wchar_t>(0xFFFD);
             position += 4;
         } else {
-            text += static_cast<wchar_t>(0xFFFF);
+            *out++ = static_cast<wchar_t>(0xFFFF);
             position += 1;
         }
     }
+    text.resize(start + static_cast<std::size_t>(out - first));
 }
