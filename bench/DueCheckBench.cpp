@@ -1,0 +1,63 @@
+// The scheduler's due check (IsNotificationHappening, GetEarliestNotification) at 10,000
+// reminders against the same at 100: only the first line should be read.
+
+#include "bench/BenchFigures.h"
+#include "bench/BenchStoreFile.h"
+#include "store/NotificationsDb.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const double Goal = 1.3;
+const int Calls = 400;
+
+struct TDueCheckCost {
+    double Happening;
+    double Earliest;
+};
+
+// Microseconds per call, the median of several batches, the two stores' batches interleaved.
+std::vector<TDueCheckCost> Measure(const std::vector<int>& counts) {
+    const TBenchFolder folder;
+    std::vector<std::unique_ptr<TNotificationsDb>> stores;
+    for (const int count : counts) {
+        const std::wstring path = folder.GetPath() + L"\\notifications" + std::to_wstring(count);
+        WriteBenchDataFile(path, count);
+        stores.push_back(std::make_unique<TNotificationsDb>(path));
+    }
+    std::vector<std::vector<double>> happening(counts.size()), earliest(counts.size());
+    bool due = false;
+    for (int batch = 0; batch < 15; ++batch) {
+        for (std::size_t index = 0; index < stores.size(); ++index) {
+            double start = ReadSeconds();
+            for (int call = 0; call < Calls; ++call) {
+                due = stores[index]->IsNotificationHappening("2020.01.01 00:00:00") != due;
+            }
+            happening[index].push_back((ReadSeconds() - start) / Calls * 1e6);
+            start = ReadSeconds();
+            for (int call = 0; call < Calls; ++call) {
+                due = stores[index]->GetEarliestNotification().Date.empty() != due;
+            }
+            earliest[index].push_back((ReadSeconds() - start) / Calls * 1e6);
+        }
+    }
+    std::vector<TDueCheckCost> costs;
+    for (std::size_t index = 0; index < counts.size(); ++index) {
+        costs.push_back({GetMedian(happening[index]), GetMedian(earliest[index])});
+    }
+    return costs;
+}
+
+}  // namespace
+
+int main() {
+    const std::vector<TDueCheckCost> costs = Measure({100, 10000});
+    PrintFigure("due check IsNotificationHappening, 10000 reminders", costs[1].Happening, "100 reminders",
+                costs[0].Happening, "us", Goal);
+    PrintFigure("due check GetEarliestNotification, 10000 reminders", costs[1].Earliest, "100 reminders",
+                costs[0].Earliest, "us", Goal);
+    return 0;
+}
