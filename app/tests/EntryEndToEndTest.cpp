@@ -1,6 +1,7 @@
 // Runs the real nudgely.exe as a user or another program would: first start, second instance,
 // "/close", "/selftest".
 #include "tests/support/ChildProcess.h"
+#include "tests/support/ProgramFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,23 +18,7 @@ namespace fs = std::filesystem;
 
 const wchar_t CloseRequestTitle[] = L"brantel.Nudgely.closeRequestReceivingWindowName";
 
-fs::path DataFolder() {
-    wchar_t appData[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    return fs::path(appData) / L"Nudgely";
-}
-
 std::wstring Program() { return Quote(NUDGELY_EXE_PATH); }
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
 
 HWND WaitForCloseRequestWindow(DWORD milliseconds = 10000) {
     const DWORD start = GetTickCount();
@@ -94,7 +79,7 @@ protected:
     void SetUp() override {
         ASSERT_EQ(FindWindowW(nullptr, CloseRequestTitle), nullptr) << "an instance is already running";
         std::error_code ignored;
-        fs::remove_all(DataFolder(), ignored);
+        fs::remove_all(GetDataFolder(), ignored);
     }
 
     void TearDown() override {
@@ -117,9 +102,9 @@ protected:
 TEST_F(EntryEndToEnd, FirstRunMakesTheDataFolderAndTheDefaultHotKeysFileAndCloseEndsIt) {
     TChildProcess instance(Program());
     ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
-    EXPECT_TRUE(fs::is_directory(DataFolder()));
-    EXPECT_EQ(ReadBytes(DataFolder() / L"hotkeys"), "AddNotification:Ctrl-Alt-N\r\n");
-    EXPECT_FALSE(fs::exists(DataFolder() / L"notifications")) << "the store writes its file at the first change";
+    EXPECT_TRUE(fs::is_directory(GetDataFolder()));
+    EXPECT_EQ(ReadWholeFile(GetDataFolder() / L"hotkeys"), "AddNotification:Ctrl-Alt-N\r\n");
+    EXPECT_FALSE(fs::exists(GetDataFolder() / L"notifications")) << "the store writes its file at the first change";
 
     const DWORD start = GetTickCount();
     EXPECT_EQ(RunToEnd(L"/close"), 0u);
@@ -131,8 +116,8 @@ TEST_F(EntryEndToEnd, FirstRunMakesTheDataFolderAndTheDefaultHotKeysFileAndClose
 
 TEST_F(EntryEndToEnd, AnExistingHotKeysFileIsLeftAloneEvenWhenEmpty) {
     for (const std::string content : {std::string(), std::string("ViewAllNotifications:Ctrl-Alt-L\r\n")}) {
-        fs::create_directories(DataFolder());
-        WriteBytes(DataFolder() / L"hotkeys", content);
+        fs::create_directories(GetDataFolder());
+        WriteWholeFile(GetDataFolder() / L"hotkeys", content);
         {
             TChildProcess instance(Program());
             ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
@@ -140,7 +125,7 @@ TEST_F(EntryEndToEnd, AnExistingHotKeysFileIsLeftAloneEvenWhenEmpty) {
             DWORD exitCode = 12345;
             ASSERT_TRUE(instance.WaitForExit(2000, exitCode));
         }
-        EXPECT_EQ(ReadBytes(DataFolder() / L"hotkeys"), content);
+        EXPECT_EQ(ReadWholeFile(GetDataFolder() / L"hotkeys"), content);
     }
 }
 
@@ -224,7 +209,7 @@ TEST_F(SelfTestEndToEnd, PassesOnTheShippedTestDataAndLeavesItAsItWas) {
 }
 
 TEST_F(SelfTestEndToEnd, FailsWithTheFailingCheckOnBrokenTestData) {
-    WriteBytes(Scratch / L"TestFiles" / L"notifications.txt", "2012.05.16 22:53:00||text\r\n");
+    WriteWholeFile(Scratch / L"TestFiles" / L"notifications.txt", "2012.05.16 22:53:00||text\r\n");
     DWORD exitCode = 12345;
     const std::string output = Run(exitCode);
     EXPECT_EQ(exitCode, 1u);

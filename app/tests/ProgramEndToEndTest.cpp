@@ -2,6 +2,7 @@
 // editor, the notification, the list, snoozing and quitting, on the private X display.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DesktopDriver.h"
+#include "tests/support/ProgramFiles.h"
 #include "tests/support/UnixCommand.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +22,9 @@ namespace fs = std::filesystem;
 
 const wchar_t CloseRequestTitle[] = L"brantel.Nudgely.closeRequestReceivingWindowName";
 
-fs::path DataFolder() {
-    wchar_t appData[MAX_PATH] = {};
-    SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    return fs::path(appData) / L"Nudgely";
-}
-
 std::vector<std::string> ReadStoreLines() {
     std::vector<std::string> lines;
-    std::ifstream file(DataFolder() / L"notifications");
+    std::ifstream file(GetDataFolder() / L"notifications");
     std::string line;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r') {
@@ -40,12 +35,6 @@ std::vector<std::string> ReadStoreLines() {
         }
     }
     return lines;
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    fs::create_directories(path.parent_path());
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << content;
 }
 
 std::string FormatLocal(std::time_t moment) {
@@ -95,7 +84,7 @@ protected:
     void SetUp() override {
         ASSERT_EQ(FindWindowW(nullptr, CloseRequestTitle), nullptr) << "an instance is already running";
         std::error_code ignored;
-        fs::remove_all(DataFolder(), ignored);
+        fs::remove_all(GetDataFolder(), ignored);
         // The tray's visibility tells when a program is ready; an earlier one's icon must be gone.
         WaitFor(
             [] {
@@ -247,7 +236,7 @@ TEST_F(ProgramEndToEnd, AReminderGoesFromHotKeyToNotificationToSnoozeToListToDel
 }
 
 TEST_F(ProgramEndToEnd, OverdueRemindersAreShownOneAfterAnotherEarliestFirst) {
-    WriteFile(DataFolder() / L"notifications",
+    WriteWholeFile(GetDataFolder() / L"notifications",
               "2001.01.01 10:00:00||first\r\n2001.01.02 10:00:00||second\r\n2001.01.03 10:00:00||third\r\n");
     Start();
     for (const std::string remaining : {"second", "third", ""}) {
@@ -285,7 +274,7 @@ TEST_F(ProgramEndToEnd, CloseRequestWhileWindowsAreOpenEndsTheProgramWithZero) {
 }
 
 TEST_F(ProgramEndToEnd, AHotKeysFileCanBindTheListToCtrlAltN) {
-    WriteFile(DataFolder() / L"hotkeys", "ViewAllNotifications:Ctrl-Alt-N\r\n");
+    WriteWholeFile(GetDataFolder() / L"hotkeys", "ViewAllNotifications:Ctrl-Alt-N\r\n");
     Start();
     TFocusTarget focus;
     ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
@@ -294,7 +283,7 @@ TEST_F(ProgramEndToEnd, AHotKeysFileCanBindTheListToCtrlAltN) {
 }
 
 TEST_F(ProgramEndToEnd, ACombinationHeldByAnotherProgramIsSkippedAndTheOtherBindingWorks) {
-    WriteFile(DataFolder() / L"hotkeys", "AddNotification:Ctrl-Alt-N\r\nViewAllNotifications:Ctrl-Alt-L\r\n");
+    WriteWholeFile(GetDataFolder() / L"hotkeys", "AddNotification:Ctrl-Alt-N\r\nViewAllNotifications:Ctrl-Alt-L\r\n");
     const int heldId = 77;
     ASSERT_TRUE(RegisterHotKey(nullptr, heldId, MOD_CONTROL | MOD_ALT, 'N'));
     Start();

@@ -2,6 +2,7 @@
 // would, then the installed program and the uninstaller, and looks at what each leaves behind.
 #include "packaging/tests/VersionResource.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/ProgramFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -30,17 +31,6 @@ fs::path InstallFolder() { return UserFolder(CSIDL_LOCAL_APPDATA) / L"Programs" 
 fs::path InstalledProgram() { return InstallFolder() / L"nudgely.exe"; }
 fs::path StartMenuShortcut() { return UserFolder(CSIDL_PROGRAMS) / L"Nudgely.lnk"; }
 fs::path StartupShortcut() { return UserFolder(CSIDL_STARTUP) / L"Nudgely.lnk"; }
-fs::path DataFolder() { return UserFolder(CSIDL_APPDATA) / L"Nudgely"; }
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
 
 bool UninstallEntryExists() {
     HKEY key = nullptr;
@@ -175,7 +165,7 @@ protected:
         }
         std::error_code ignored;
         fs::remove_all(InstallFolder(), ignored);
-        fs::remove_all(DataFolder(), ignored);
+        fs::remove_all(GetDataFolder(), ignored);
     }
 
     static constexpr const wchar_t* WineDllOverrides = L"Software\\Wine\\DllOverrides";
@@ -186,8 +176,8 @@ protected:
 TEST_F(Installer, SilentInstallPutsTheFilesShortcutsAndUninstallEntryInPlace) {
     ASSERT_EQ(Install(), 0u);
 
-    EXPECT_EQ(ReadBytes(InstalledProgram()), ReadBytes(NUDGELY_EXE_PATH));
-    EXPECT_EQ(ReadBytes(InstallFolder() / L"Help.chm"), ReadBytes(NUDGELY_HELP_PATH));
+    EXPECT_EQ(ReadWholeFile(InstalledProgram()), ReadWholeFile(NUDGELY_EXE_PATH));
+    EXPECT_EQ(ReadWholeFile(InstallFolder() / L"Help.chm"), ReadWholeFile(NUDGELY_HELP_PATH));
     EXPECT_TRUE(SamePath(ReadShortcutTarget(StartMenuShortcut()), InstalledProgram()));
     EXPECT_TRUE(SamePath(ReadShortcutTarget(StartupShortcut()), InstalledProgram())) << "on by default";
 
@@ -235,13 +225,13 @@ TEST_F(Installer, InstallingOverARunningCopyEndsThatCopyFirst) {
     DWORD exitCode = 12345;
     ASSERT_TRUE(running.WaitForExit(0, exitCode)) << "the setup returned while the old copy still ran";
     EXPECT_EQ(exitCode, 0u) << "ended by its close request, not killed";
-    EXPECT_EQ(ReadBytes(InstalledProgram()), ReadBytes(NUDGELY_EXE_PATH));
+    EXPECT_EQ(ReadWholeFile(InstalledProgram()), ReadWholeFile(NUDGELY_EXE_PATH));
 }
 
 TEST_F(Installer, SilentUninstallRemovesWhatSetupPutThereAndKeepsTheReminders) {
     ASSERT_EQ(Install(), 0u);
-    fs::create_directories(DataFolder());
-    WriteBytes(DataFolder() / L"notifications", Reminder);
+    fs::create_directories(GetDataFolder());
+    WriteWholeFile(GetDataFolder() / L"notifications", Reminder);
     TChildProcess running(Quote(InstalledProgram().wstring()));
     ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
 
@@ -254,8 +244,8 @@ TEST_F(Installer, SilentUninstallRemovesWhatSetupPutThereAndKeepsTheReminders) {
     EXPECT_FALSE(fs::exists(StartMenuShortcut()));
     EXPECT_FALSE(fs::exists(StartupShortcut()));
     EXPECT_FALSE(UninstallEntryExists());
-    EXPECT_EQ(ReadBytes(DataFolder() / L"notifications"), Reminder);
-    EXPECT_TRUE(fs::exists(DataFolder() / L"hotkeys")) << "written by the program's first run";
+    EXPECT_EQ(ReadWholeFile(GetDataFolder() / L"notifications"), Reminder);
+    EXPECT_TRUE(fs::exists(GetDataFolder() / L"hotkeys")) << "written by the program's first run";
 }
 
 }  // namespace
