@@ -1,21 +1,12 @@
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "hotkeys/HotKeyText.h"
+#include "hotkeys/tests/HotKeyValues.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-THotKey MakeHotKey(int key, bool shift, bool alt, bool ctrl, bool win) {
-    THotKey hotKey;
-    hotKey.key = key;
-    hotKey.shift = shift;
-    hotKey.alt = alt;
-    hotKey.ctrl = ctrl;
-    hotKey.win = win;
-    return hotKey;
-}
 
 void ExpectRejected(const std::string& text) {
     try {

@@ -1,3 +1,4 @@
+#include "hotkeys/tests/HotKeyValues.h"
 #include "ui/ControlHotKey.h"
 #include "ui/tests/ControlTestSupport.h"
 
@@ -7,16 +8,6 @@
 #include <vector>
 
 namespace {
-
-THotKey MakeHotKey(int key, bool shift, bool alt, bool ctrl, bool win) {
-    THotKey hotKey;
-    hotKey.key = key;
-    hotKey.shift = shift;
-    hotKey.alt = alt;
-    hotKey.ctrl = ctrl;
-    hotKey.win = win;
-    return hotKey;
-}
 
 INPUT MakeKeyInput(WORD key, bool up) {
     INPUT input{};
