@@ -36,7 +36,7 @@ private:
 std::vector<TNotification> ReadRecords(const std::string& bytes, std::size_t piece, std::size_t bufferSize) {
     TLineReader lines(std::make_unique<TMemorySource>(bytes, piece), bufferSize);
     std::vector<TNotification> records;
-    std::string line;
+    std::string_view line;
     TNotification record;
     while (ReadNextRecord(lines, line, record)) {
         records.push_back(record);

@@ -12,7 +12,9 @@ namespace {
 
 // Every change reads the data file to its end before it replaces it.
 TDataFileRewrite::TDataFileRewrite(const std::wstring& dataPath)
-    : DataPath(dataPath), Reader(dataPath, TRecordReader::TOpening::UntilTheEnd) {}
+    : DataPath(dataPath), Reader(dataPath, TRecordReader::TOpening::UntilTheEnd) {
+    Reader.SetRefillHandler([this] { WritePendingRun(); });
+}
 
 bool TDataFileRewrite::NextRecord() {
     if (Reader.ReadRecordLine()) {
@@ -28,9 +30,7 @@ bool TDataFileRewrite::NextRecord() {
 void TDataFileRewrite::WriteRecord(const TNotification& record) {
     Line.clear();
     AppendRecordLine(Line, record);
-    if (!GetReplacement().Write(Line)) {
-        ThrowFailure("unable to write the new data file");
-    }
+    Write(Line);
 }
 
 std::string_view TDataFileRewrite::GetDate() const { return GetRecordDate(Reader.GetLine()); }
@@ -42,25 +42,47 @@ TNotification TDataFileRewrite::GetRecord() const {
 }
 
 void TDataFileRewrite::CopyRecord() {
-    const std::string& read = Reader.GetLine();
+    const std::string_view read = Reader.GetLine();
     if (!IsWrittenForm(read)) {
         WriteRecord(GetRecord());
         return;
     }
-    Line.assign(read);
-    Line += "\r\n";
-    if (!GetReplacement().Write(Line)) {
-        ThrowFailure("unable to write the new data file");
+    const std::string_view bytes = Reader.GetLineBytes();
+    if (bytes.size() != read.size() + 2) {
+        Line.assign(read.data(), read.size());
+        Line += "\r\n";
+        Write(Line);
+    } else if (!PendingRun.empty() && PendingRun.data() + PendingRun.size() == bytes.data()) {
+        PendingRun = std::string_view(PendingRun.data(), PendingRun.size() + bytes.size());
+    } else {
+        WritePendingRun();
+        PendingRun = bytes;
     }
 }
 
 void TDataFileRewrite::Finish() {
+    WritePendingRun();
     TReplacementFile& replacement = GetReplacement();
     if (!replacement.Finish()) {
         ThrowFailure("unable to write the new data file");
     }
     if (!replacement.ReplaceTarget()) {
         ThrowFailure("unable to replace the data file");
+    }
+}
+
+void TDataFileRewrite::Write(std::string_view bytes) {
+    WritePendingRun();
+    if (!GetReplacement().Write(bytes)) {
+        ThrowFailure("unable to write the new data file");
+    }
+}
+
+void TDataFileRewrite::WritePendingRun() {
+    const std::string_view run = PendingRun;
+    PendingRun = std::string_view();
+    if (!run.empty() && !GetReplacement().Write(run)) {
+        ThrowFailure("unable to write the new data file");
     }
 }
 

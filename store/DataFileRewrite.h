@@ -15,6 +15,9 @@
 class TDataFileRewrite {
 public:
     explicit TDataFileRewrite(const std::wstring& dataPath);
+    // The reader calls back into this object.
+    TDataFileRewrite(const TDataFileRewrite&) = delete;
+    TDataFileRewrite& operator=(const TDataFileRewrite&) = delete;
 
     // Moves to the next record of the data file; false after the last. A record is decoded only
     // when asked for, so that passing records on costs little more than copying the file.
@@ -23,16 +26,21 @@ public:
     std::string_view GetDate() const;
     TNotification GetRecord() const;
     // Writes the current record as it was read; a line already in the written form is copied as
-    // it stands.
+    // it stands, and neighbouring copied lines are written as one run of bytes.
     void CopyRecord();
     void WriteRecord(const TNotification& record);
     void Finish();
 
 private:
     TReplacementFile& GetReplacement();
+    void Write(std::string_view bytes);
+    void WritePendingRun();
 
     std::wstring DataPath;
     TRecordReader Reader;
     std::optional<TReplacementFile> Replacement;
     std::string Line;
+    // Copied lines not written yet: they are still in the reader's buffer, which is why they are
+    // written before it takes more bytes.
+    std::string_view PendingRun;
 };

@@ -16,10 +16,10 @@ void AppendRecordLine(std::string& bytes, const TNotification& record);
 
 // The line comes without its line end. Nothing when the line has fewer than two "|" or an
 // empty due date; the ID of what is read is -1.
-std::optional<TNotification> ParseRecordLine(const std::string& line);
+std::optional<TNotification> ParseRecordLine(std::string_view line);
 // The same into record, whose strings keep their room for the next line; false leaves it as it
 // was.
-bool ParseRecordLine(const std::string& line, TNotification& record);
+bool ParseRecordLine(std::string_view line, TNotification& record);
 
 // Whether ParseRecordLine finds a record in the line.
 bool HoldsRecord(std::string_view line);
@@ -31,9 +31,9 @@ std::string_view GetRecordDate(std::string_view line);
 // hold no CR. Such a line can be copied as it stands when its record does not change.
 bool IsWrittenForm(std::string_view line);
 
-// Reads lines into line until one holds a record, skipping those that hold none. False at the
-// end of the lines, also after a failure of their source. Line and record keep their room from
-// one call to the next, so that reading a long file does not allocate for every record.
-bool ReadNextRecordLine(TLineReader& lines, std::string& line);
+// Reads lines until one holds a record, skipping those that hold none. False at the end of the
+// lines, also after a failure of their source. The record keeps its room from one call to the
+// next, so that reading a long file does not allocate for every record.
+bool ReadNextRecordLine(TLineReader& lines, std::string_view& line);
 // The same, and the record decoded from the line.
-bool ReadNextRecord(TLineReader& lines, std::string& line, TNotification& record);
+bool ReadNextRecord(TLineReader& lines, std::string_view& line, TNotification& record);

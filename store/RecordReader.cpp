@@ -8,7 +8,7 @@
 
 namespace {
 
-// The due check reads only the first line, so the first read stays small; a change reads the
+// The due check reads only the first line, so its first read stays small; a change reads the
 // whole file in few reads. A larger buffer costs more than it saves: blocks of 128 KB and more
 // come from the system at every allocation, which takes longer than several reads.
 const std::size_t FirstReadSize = 16384;
@@ -65,7 +65,8 @@ private:
 }  // namespace
 
 TRecordReader::TRecordReader(const std::wstring& path, TOpening opening)
-    : Lines(std::make_unique<TFileByteSource>(path, opening), FirstReadSize, LargestReadSize) {}
+    : Lines(std::make_unique<TFileByteSource>(path, opening),
+            opening == TOpening::UntilTheEnd ? LargestReadSize : FirstReadSize, LargestReadSize) {}
 
 bool TRecordReader::ReadRecord(TNotification& record) { return ReadNextRecord(Lines, Line, record); }
 

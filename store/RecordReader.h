@@ -3,7 +3,9 @@
 #include "store/LineReader.h"
 #include "store/Notification.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 // Reads the records of a data file in order, skipping lines that hold no record. The file is
 // shared for reading, writing and deletion, and by default opened only for each read of a
@@ -13,9 +15,9 @@ class TRecordReader {
 public:
     enum class TOpening {
         ForEachRead,
-        // Kept open from the first read to the end of the file, which saves a round trip to the
-        // file system for every read; for a reader that is read to the end before the file is
-        // replaced.
+        // Kept open from the first read to the end of the file and read in the largest blocks
+        // from the start, which saves round trips to the file system; for a reader that is read
+        // to the end before the file is replaced.
         UntilTheEnd,
     };
 
@@ -28,10 +30,14 @@ public:
     // True when the file is there but could not be read to its end. A missing file is no
     // failure: it holds no records.
     bool HasFailed() const { return Lines.HasFailed(); }
-    // Right after a record was read: the line that held it.
-    const std::string& GetLine() const { return Line; }
+    // Right after a record was read: the line that held it, valid until the next read.
+    std::string_view GetLine() const { return Line; }
+    // The same with its line end, as it stands in the file.
+    std::string_view GetLineBytes() const { return Lines.GetLineBytes(); }
+    // Called right before the reader's buffer takes more bytes, which ends the lines read before.
+    void SetRefillHandler(std::function<void()> handler) { Lines.SetRefillHandler(std::move(handler)); }
 
 private:
     TLineReader Lines;
-    std::string Line;
+    std::string_view Line;
 };

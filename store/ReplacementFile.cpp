@@ -28,16 +28,21 @@ TReplacementFile::~TReplacementFile() {
 
 std::wstring TReplacementFile::MakeNewFilePath(const std::wstring& targetPath) { return targetPath + L".replacement"; }
 
-bool TReplacementFile::Write(const std::string& bytes) {
+bool TReplacementFile::Write(std::string_view bytes) {
     // The buffer never grows past its limit: blocks of 128 KB and more come from the system at
     // every allocation, which takes longer than a write.
     if (Buffer.size() + bytes.size() > BufferLimit) {
         WriteBuffer();
     }
-    Buffer += bytes;
-    if (Buffer.size() >= BufferLimit) {
-        WriteBuffer();
+    // Large pieces, such as runs of unchanged lines, go to the file without a copy.
+    if (Buffer.empty() && bytes.size() >= BufferLimit / 2) {
+        WriteBytes(bytes);
+        return !WriteFailed;
     }
+    if (Buffer.empty()) {
+        Buffer.reserve(BufferLimit);
+    }
+    Buffer += bytes;
     return !WriteFailed;
 }
 
@@ -64,15 +69,19 @@ bool TReplacementFile::ReplaceTarget() {
 }
 
 bool TReplacementFile::WriteBuffer() {
+    WriteBytes(Buffer);
+    Buffer.clear();
+    return !WriteFailed;
+}
+
+void TReplacementFile::WriteBytes(std::string_view bytes) {
     std::size_t position = 0;
-    while (!WriteFailed && position < Buffer.size()) {
+    while (!WriteFailed && position < bytes.size()) {
         DWORD written = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(Buffer.size() - position, BufferLimit));
-        if (!WriteFile(File.Get(), Buffer.data() + position, wanted, &written, nullptr) || written == 0) {
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - position, BufferLimit));
+        if (!WriteFile(File.Get(), bytes.data() + position, wanted, &written, nullptr) || written == 0) {
             WriteFailed = true;
         }
         position += written;
     }
-    Buffer.clear();
-    return !WriteFailed;
 }

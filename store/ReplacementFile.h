@@ -3,6 +3,7 @@
 #include "store/FileHandle.h"
 
 #include <string>
+#include <string_view>
 
 // The next content of a file, written beside it and then put in its place in one step, so that
 // the file always holds either its complete old content or its complete new content. Until it is
@@ -19,7 +20,7 @@ public:
 
     bool IsOpen() const { return File.IsValid(); }
     // False once any write has failed.
-    bool Write(const std::string& bytes);
+    bool Write(std::string_view bytes);
     // Writes out what is buffered, flushes it to disk and closes the new file.
     bool Finish();
     // Puts the finished new file in place of the target.
@@ -27,6 +28,7 @@ public:
 
 private:
     bool WriteBuffer();
+    void WriteBytes(std::string_view bytes);
 
     std::wstring TargetPath;
     std::wstring NewPath;

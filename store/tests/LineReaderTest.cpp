@@ -36,9 +36,9 @@ private:
 std::vector<std::string> ReadAllLines(const std::string& bytes, std::size_t chunk, std::size_t bufferSize) {
     TLineReader reader(std::make_unique<TScriptedSource>(bytes, chunk), bufferSize);
     std::vector<std::string> lines;
-    std::string line;
+    std::string_view line;
     while (reader.ReadLine(line)) {
-        lines.push_back(line);
+        lines.emplace_back(line);
     }
     EXPECT_FALSE(reader.HasFailed());
     return lines;
@@ -69,7 +69,7 @@ TEST(LineReaderTest, ReadsOnlyWhatTheFirstLineNeeds) {
     auto source = std::make_unique<TScriptedSource>(bytes, bytes.size());
     TScriptedSource& counted = *source;
     TLineReader reader(std::move(source), 4096);
-    std::string line;
+    std::string_view line;
     ASSERT_TRUE(reader.ReadLine(line));
     EXPECT_EQ(line, "first line");
     EXPECT_EQ(counted.Calls, 1u);
@@ -77,7 +77,7 @@ TEST(LineReaderTest, ReadsOnlyWhatTheFirstLineNeeds) {
 
 TEST(LineReaderTest, ReportsAFailureAndDropsTheIncompleteLine) {
     TLineReader reader(std::make_unique<TScriptedSource>("one\r\ntwo\r\nthr", 4, 12), 4);
-    std::string line;
+    std::string_view line;
     ASSERT_TRUE(reader.ReadLine(line));
     EXPECT_EQ(line, "one");
     ASSERT_TRUE(reader.ReadLine(line));
@@ -95,7 +95,7 @@ TEST(LineReaderTest, GrowsItsBufferSoThatALongFileTakesFewReads) {
     auto source = std::make_unique<TScriptedSource>(bytes, bytes.size());
     TScriptedSource& counted = *source;
     TLineReader reader(std::move(source), 16, 1024);
-    std::string line;
+    std::string_view line;
     int count = 0;
     while (reader.ReadLine(line)) {
         EXPECT_EQ(line, "line " + std::to_string(count));
@@ -104,4 +104,38 @@ TEST(LineReaderTest, GrowsItsBufferSoThatALongFileTakesFewReads) {
     EXPECT_EQ(count, 200);
     // 16, 128 and 1024 bytes, then 1024 at most: 1,890 bytes in four reads, and one at the end.
     EXPECT_EQ(counted.Calls, 5u);
+}
+
+TEST(LineReaderTest, GivesEachLineWithTheBytesItTookAndKeepsItUntilTheNextRefill) {
+    const std::string bytes = "one\r\ntwo\nthree";
+    for (std::size_t chunk = 1; chunk <= bytes.size(); ++chunk) {
+        TLineReader reader(std::make_unique<TScriptedSource>(bytes, chunk), 2);
+        std::vector<std::string> taken;
+        std::vector<std::string_view> views;
+        std::vector<std::string> seenAtRefill;
+        // Every view handed out since the last refill must still hold its bytes when the next
+        // refill is announced.
+        reader.SetRefillHandler([&] {
+            for (std::string_view view : views) {
+                seenAtRefill.emplace_back(view);
+            }
+            views.clear();
+        });
+        std::string_view line;
+        while (reader.ReadLine(line)) {
+            taken.emplace_back(reader.GetLineBytes());
+            views.push_back(reader.GetLineBytes());
+        }
+        for (std::string_view view : views) {
+            seenAtRefill.emplace_back(view);
+        }
+        EXPECT_EQ(taken, std::vector<std::string>({"one\r\n", "two\n", "three"})) << chunk;
+        EXPECT_EQ(seenAtRefill, taken) << chunk;
+    }
+}
+
+TEST(LineReaderTest, ReadsALineLongerThanItsLargestBuffer) {
+    const std::string longLine(100000, 'x');
+    const std::string bytes = "a\r\n" + longLine + "\r\nb";
+    EXPECT_EQ(ReadAllLines(bytes, 4096, 16), std::vector<std::string>({"a", longLine, "b"}));
 }

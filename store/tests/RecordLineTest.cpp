@@ -28,7 +28,7 @@ private:
 std::vector<TNotification> ReadAllRecords(const std::string& file) {
     TLineReader lines(std::make_unique<TStringSource>(file), 8);
     std::vector<TNotification> records;
-    std::string line;
+    std::string_view line;
     TNotification record;
     while (ReadNextRecord(lines, line, record)) {
         records.push_back(record);
