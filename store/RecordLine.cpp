@@ -71,8 +71,8 @@ bool IsWrittenField(std::string_view field) {
 // the library's search is a call into the C runtime, which costs more than the few bytes it
 // passes over here, once for every line of every change.
 std::size_t FindSeparator(std::string_view line, std::size_t start) {
-    return static_cast<std::size_t>(std::find(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), FieldSeparator) -
-                                    line.begin());
+    const auto found = std::find(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), FieldSeparator);
+    return static_cast<std::size_t>(found - line.begin());
 }
 
 // The positions of the two separators of a line that holds a record.
