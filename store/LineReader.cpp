@@ -1,24 +1,17 @@
 #include "store/LineReader.h"
 
+#include "store/ByteWords.h"
+
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <utility>
 
 namespace {
 
-// The first LF in [begin, end), or end; eight bytes at a time, since every change of the data
-// file looks at every byte of it.
+// The first LF in [begin, end), or end.
 const char* FindLineFeed(const char* begin, const char* end) {
-    const std::uint64_t ones = 0x0101010101010101u;
-    const std::uint64_t highBits = 0x8080808080808080u;
-    for (; end - begin >= 8; begin += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, begin, 8);
-        const std::uint64_t zeroWhereLineFeed = word ^ (ones * '\n');
-        if (((zeroWhereLineFeed - ones) & ~zeroWhereLineFeed & highBits) != 0) {
-            break;
-        }
+    while (end - begin >= 8 && !HoldsByte(LoadByteWord(begin), '\n')) {
+        begin += 8;
     }
     return std::find(begin, end, '\n');
 }

@@ -1,10 +1,10 @@
 #include "store/RecordLine.h"
 
+#include "store/ByteWords.h"
 #include "store/Utf8Text.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -27,17 +27,12 @@ bool IsContinuation(std::string_view bytes, std::size_t index) {
     return index < bytes.size() && (ByteAt(bytes, index) & 0xC0) == 0x80;
 }
 
-// Where the run of ASCII other than CR that starts at position ends, found eight bytes at a
-// time: nearly every byte of a data file is in such a run, and every change checks them all.
+// Where the run of ASCII other than CR that starts at position ends: nearly every byte of a data
+// file is in such a run.
 std::size_t SkipPlainAscii(std::string_view field, std::size_t position) {
-    const std::uint64_t highBits = 0x8080808080808080u;
-    const std::uint64_t ones = 0x0101010101010101u;
     for (; position + 8 <= field.size(); position += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, field.data() + position, 8);
-        const std::uint64_t zeroWhereCr = word ^ (ones * '\r');
-        const bool holdsCr = ((zeroWhereCr - ones) & ~zeroWhereCr & highBits) != 0;
-        if ((word & highBits) != 0 || holdsCr) {
+        const std::uint64_t word = LoadByteWord(field.data() + position);
+        if (HoldsNonAscii(word) || HoldsByte(word, '\r')) {
             break;
         }
     }

@@ -17,7 +17,9 @@ TReplacementFile::TReplacementFile(const std::wstring& targetPath)
     : TargetPath(targetPath),
       NewPath(MakeNewFilePath(targetPath)),
       // A leftover of a run killed while it wrote is simply overwritten.
-      File(CreateFileW(NewPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+      File(CreateFileW(NewPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    Buffer.reserve(BufferLimit);
+}
 
 TReplacementFile::~TReplacementFile() {
     if (!Replaced) {
@@ -38,9 +40,6 @@ bool TReplacementFile::Write(std::string_view bytes) {
     if (Buffer.empty() && bytes.size() >= BufferLimit / 2) {
         WriteBytes(bytes);
         return !WriteFailed;
-    }
-    if (Buffer.empty()) {
-        Buffer.reserve(BufferLimit);
     }
     Buffer += bytes;
     return !WriteFailed;

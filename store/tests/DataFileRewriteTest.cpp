@@ -58,8 +58,9 @@ std::string WriteAsStored(const std::vector<std::string>& lines) {
 std::vector<std::string> KeepRecordLines(const std::vector<std::string>& lines) {
     std::vector<std::string> records;
     for (const std::string& line : lines) {
-        if (!WriteAsStored({line}).empty()) {
-            records.push_back(WriteAsStored({line}));
+        const std::string stored = WriteAsStored({line});
+        if (!stored.empty()) {
+            records.push_back(stored);
         }
     }
     return records;
