@@ -14,7 +14,14 @@ HWND CreateChild(HWND parent, const TChildWindow::TCreation& creation) {
 
 }  // namespace
 
-TChildWindow::TChildWindow(HWND parent, const TCreation& creation) : Handle(CreateChild(parent, creation)) {}
+// Every control takes its window's interface font: the default of a native control is the
+// bitmap "System" font, which draws only the ANSI code page and ignores the DPI.
+TChildWindow::TChildWindow(HWND parent, const TCreation& creation) : Handle(CreateChild(parent, creation)) {
+    const LRESULT font = SendMessageW(parent, WM_GETFONT, 0, 0);
+    if (Handle && font) {
+        SendMessageW(Handle, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    }
+}
 
 TChildWindow::~TChildWindow() {
     if (Handle) {

@@ -20,7 +20,7 @@ TControlLink::TControlLink(TWindow& owner, const std::wstring& text, const std::
       Native(owner.GetHandle(),
              {L"SysLink", MakeMarkup(text, address), WS_CHILD | WS_VISIBLE, 0, TSize{200, 50}, ICC_LINK_CLASS}) {}
 
-TSize TControlLink::GetPreferredSize() const { return GetScreenTextSize(Text); }
+TSize TControlLink::GetPreferredSize() const { return GetScreenTextSize(GetWindow().GetHandle(), Text); }
 
 bool TControlLink::ProcessMessage(TMessage& message) {
     if (message.message != WM_NOTIFY || message.lParam == 0) {

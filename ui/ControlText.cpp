@@ -20,7 +20,7 @@ void TControlText::Move(TPoint position, TSize size) {
     GetWindow().Invalidate();
 }
 
-TSize TControlText::GetPreferredSize() const { return GetScreenTextSize(Text); }
+TSize TControlText::GetPreferredSize() const { return GetScreenTextSize(GetWindow().GetHandle(), Text); }
 
 void TControlText::Paint(HDC dc) {
     {

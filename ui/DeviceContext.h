@@ -39,6 +39,24 @@ private:
     HGDIOBJ Previous;
 };
 
+// Selects a font that somebody else owns into a device context, and puts the previous one back.
+// A null font leaves the device context's own.
+class TFontSelection {
+public:
+    TFontSelection(HDC dc, HFONT font) : Dc(dc), Previous(font ? SelectObject(dc, font) : nullptr) {}
+    ~TFontSelection() {
+        if (Previous) {
+            SelectObject(Dc, Previous);
+        }
+    }
+    TFontSelection(const TFontSelection&) = delete;
+    TFontSelection& operator=(const TFontSelection&) = delete;
+
+private:
+    HDC Dc;
+    HGDIOBJ Previous;
+};
+
 class TBackgroundMode {
 public:
     TBackgroundMode(HDC dc, bool transparent)

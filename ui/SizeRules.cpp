@@ -5,10 +5,15 @@
 
 namespace {
 
-TSize MeasureTextOn(HWND window, const std::wstring& text) {
+HFONT GetFontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
+
+TSize MeasureTextOn(HWND window, HWND fontOwner, const std::wstring& text) {
     TDeviceContext dc(window);
+    TFontSelection font(dc.GetHandle(), GetFontOf(fontOwner));
     return MeasureText(dc.GetHandle(), text);
 }
+
+TSize MeasureTextOn(HWND window, const std::wstring& text) { return MeasureTextOn(window, window, text); }
 
 }  // namespace
 
@@ -28,4 +33,4 @@ TSize GetFieldSize(HWND field, const std::wstring& sample) {
     return TSize{size.width + size.height / 2, (4 * size.height) / 3};
 }
 
-TSize GetScreenTextSize(const std::wstring& text) { return MeasureTextOn(nullptr, text); }
+TSize GetScreenTextSize(HWND owner, const std::wstring& text) { return MeasureTextOn(nullptr, owner, text); }

@@ -7,7 +7,8 @@
 #include <string>
 
 // How each control turns the extent of a text into the size it asks its window for. Every
-// measurement borrows the named window's device context (null: the screen) for its duration.
+// measurement borrows the named window's device context (null: the screen) for its duration and
+// measures in that window's font, the one it draws with.
 
 // Buttons, check boxes and radio items: room for the caption and four more letters, and a half
 // line of air; measured on the owner window.
@@ -19,5 +20,5 @@ TSize GetPickerSize(HWND picker, const std::wstring& sample);
 // Edit boxes and hot key fields, measured on the field itself with a sample of its text.
 TSize GetFieldSize(HWND field, const std::wstring& sample);
 
-// Labels and links: just the text's extent on the screen.
-TSize GetScreenTextSize(const std::wstring& text);
+// Labels and links: just the text's extent on the screen, in the owner window's font.
+TSize GetScreenTextSize(HWND owner, const std::wstring& text);

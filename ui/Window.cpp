@@ -1,7 +1,10 @@
 #include "ui/Window.h"
 
 #include "ui/DeviceContext.h"
+#include "ui/Dpi.h"
 #include "ui/HandlerFailure.h"
+#include "ui/InterfaceFont.h"
+#include "ui/WindowIcons.h"
 
 #include <algorithm>
 
@@ -16,7 +19,25 @@ struct TWindow::TRecord {
     HWND Handle = nullptr;
     TColor Background;
     std::vector<TControl*> Controls;
+    int Dpi = DefaultDpi;
+    // Made when first asked for: the hidden windows that only receive messages never need one.
+    std::unique_ptr<TInterfaceFont> Font;
+    // Loaded when first shown: the hidden message receivers never show an icon.
+    std::unique_ptr<TWindowIcons> Icons;
 };
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace {
+
+BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+}  // namespace
 
 TWindow::TWindow(const std::wstring& title, bool visible, TDialogWindowList* dialogWindows)
     : Record(new TRecord), DialogWindows(dialogWindows) {
@@ -32,6 +53,7 @@ TWindow::TWindow(const std::wstring& title, bool visible, TDialogWindowList* dia
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     Record->Background = TColor{GetRValue(face), GetGValue(face), GetBValue(face)};
     SetPropW(Record->Handle, ControllingObjectProperty, this);
+    Record->Dpi = GetWindowDpi(Record->Handle);
     if (visible) {
         ShowWindow(Record->Handle, SW_SHOW);
     }
@@ -58,8 +80,23 @@ TWindow::~TWindow() {
 
 HWND TWindow::GetHandle() const { return Record->Handle; }
 
+HFONT TWindow::GetFont() const {
+    if (!Record->Font) {
+        Record->Font.reset(new TInterfaceFont(Record->Dpi));
+    }
+    return Record->Font->GetHandle();
+}
+
+int TWindow::GetDpi() const { return Record->Dpi; }
+
+int TWindow::ScaleForDpi(int pixels) const { return ::ScaleForDpi(pixels, Record->Dpi); }
+
 void TWindow::Show(bool foreground) {
-    ShowWindow(Record->Handle, SW_SHOW);
+    if (!Record->Icons) {
+        Record->Icons.reset(new TWindowIcons(Record->Handle, Record->Dpi));
+    }
+    MoveIntoWorkArea();
+    ShowWindow(Record->Handle, IsIconic(Record->Handle) ? SW_RESTORE : SW_SHOW);
     if (foreground) {
         SetForegroundWindow(Record->Handle);
     }
@@ -119,8 +156,44 @@ LRESULT CALLBACK TWindow::Procedure(HWND window, UINT message, WPARAM wParam, LP
     return result;
 }
 
+// Where the window fits, it stays where the system or the user put it; one that reaches past
+// its monitor's work area is moved in, and one larger than the work area keeps its top left
+// corner inside it.
+void TWindow::MoveIntoWorkArea() {
+    RECT window{};
+    GetWindowRect(Record->Handle, &window);
+    const RECT work = GetWorkAreaOf(Record->Handle);
+    const LONG left = std::max(work.left, std::min(window.left, work.right - (window.right - window.left)));
+    const LONG top = std::max(work.top, std::min(window.top, work.bottom - (window.bottom - window.top)));
+    if (left != window.left || top != window.top) {
+        SetWindowPos(Record->Handle, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// The window moved to a monitor of another DPI: the system suggests its rectangle there, and
+// the layout follows from the font for the new DPI.
+void TWindow::ChangeDpi(int dpi, const RECT& suggested) {
+    Record->Dpi = dpi;
+    if (Record->Icons) {
+        Record->Icons.reset(new TWindowIcons(Record->Handle, dpi));
+    }
+    if (Record->Font) {
+        std::unique_ptr<TInterfaceFont> previous = std::move(Record->Font);
+        EnumChildWindows(Record->Handle, &SetChildFont, reinterpret_cast<LPARAM>(GetFont()));
+    }
+    SetWindowPos(Record->Handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RunHandler(OnSize);
+    Invalidate();
+}
+
 LRESULT TWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(GetFont());
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_PAINT:
         PaintDoubleBuffered();
         return 0;
@@ -153,6 +226,7 @@ void TWindow::PaintDoubleBuffered() {
     TMemoryDeviceContext memory(nullptr);
     {
         TObjectSelection bitmapSelection(memory.GetHandle(), bitmap);
+        TFontSelection font(memory.GetHandle(), GetFont());
         {
             TObjectSelection pen(memory.GetHandle(), CreatePen(PS_NULL, 0, 0));
             TObjectSelection brush(memory.GetHandle(), CreateSolidBrush(Record->Background.ToColorRef()));

@@ -35,6 +35,12 @@ public:
     TWindow& operator=(const TWindow&) = delete;
 
     HWND GetHandle() const;
+    // The interface font at the window's DPI; its controls get it, and measure and paint with it.
+    HFONT GetFont() const;
+    int GetDpi() const;
+    // A size in pixels at 96 dpi, at the window's DPI.
+    int ScaleForDpi(int pixels) const;
+    // Shows the window restored if it was minimized, and inside its monitor's work area.
     void Show(bool foreground);
     void Hide();
     void Move(TPoint position, TSize size);
@@ -53,6 +59,8 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void PaintDoubleBuffered();
+    void ChangeDpi(int dpi, const RECT& suggested);
+    void MoveIntoWorkArea();
 
     std::unique_ptr<TRecord> Record;
     THandler OnSize;

@@ -9,5 +9,5 @@ THotKeysConfigWindow::THotKeyEntry::THotKeyEntry(TWindow& owner, const std::wstr
 
 void THotKeysConfigWindow::THotKeyEntry::Move(TPoint position, int labelWidth) {
     CheckBox.Move(position, TSize{labelWidth, CheckBox.GetPreferredSize().height});
-    HotKeyField.Move(TPoint{position.x + labelWidth + 5, position.y}, HotKeyField.GetPreferredSize());
+    HotKeyField.Move(TPoint{position.x + labelWidth + GetWindow().ScaleForDpi(5), position.y}, HotKeyField.GetPreferredSize());
 }

@@ -97,26 +97,27 @@ void THotKeysConfigWindow::Close() {
 void THotKeysConfigWindow::LayOut() {
     const int labelWidth = std::max(AddEntry->GetCheckBox().GetPreferredSize().width,
                                     ListEntry->GetCheckBox().GetPreferredSize().width);
+    const int margin = Window.ScaleForDpi(5);
     int width = 0;
-    int y = 5;
+    int y = margin;
     for (THotKeyEntry* entry : {AddEntry.get(), ListEntry.get()}) {
-        entry->Move(TPoint{5, y}, labelWidth);
+        entry->Move(TPoint{margin, y}, labelWidth);
         const TSize label = entry->GetCheckBox().GetPreferredSize();
         const TSize field = entry->GetHotKeyField().GetPreferredSize();
-        width = std::max(width, label.width + field.width + 15);
-        y += std::max(label.height, field.height) + 5;
+        width = std::max(width, label.width + field.width + 3 * margin);
+        y += std::max(label.height, field.height) + margin;
     }
 
     const int clientWidth = Window.GetClientSize().width;
     const TSize save = SaveButton.GetPreferredSize();
     const TSize cancel = CancelButton.GetPreferredSize();
     const TSize help = HelpButton.GetPreferredSize();
-    const int cancelX = clientWidth - cancel.width - 5;
-    SaveButton.Move(TPoint{5, y}, save);
+    const int cancelX = clientWidth - cancel.width - margin;
+    SaveButton.Move(TPoint{margin, y}, save);
     CancelButton.Move(TPoint{cancelX, y}, cancel);
-    HelpButton.Move(TPoint{cancelX - help.width - 5, y}, help);
-    width = std::max(width, save.width + cancel.width + help.width + 20);
-    y += std::max({save.height, cancel.height, help.height}) + 5;
+    HelpButton.Move(TPoint{cancelX - help.width - margin, y}, help);
+    width = std::max(width, save.width + cancel.width + help.width + 4 * margin);
+    y += std::max({save.height, cancel.height, help.height}) + margin;
 
     NeededClientSize = TSize{width, y};
 }

@@ -174,7 +174,7 @@ void TNotificationEditorWindow::UpdateEnabledPickers() {
 }
 
 void TNotificationEditorWindow::LayOut() {
-    const int margin = 5;
+    const int margin = Window.ScaleForDpi(5);
     const TSize client = Window.GetClientSize();
     TSize needed{0, 0};
     int y = margin;
@@ -188,30 +188,30 @@ void TNotificationEditorWindow::LayOut() {
     const TSize date = DatePicker.GetPreferredSize();
     const TSize fixedTime = FixedTimePicker.GetPreferredSize();
     ModeSelector.MoveItem(0, TPoint{margin, y}, fixedItem);
-    DatePicker.Move(TPoint{fixedItem.width + 10, y}, date);
-    FixedTimePicker.Move(TPoint{fixedItem.width + 10 + date.width + 5, y}, fixedTime);
-    endRow(fixedItem.width + date.width + fixedTime.width + 20,
+    DatePicker.Move(TPoint{fixedItem.width + 2 * margin, y}, date);
+    FixedTimePicker.Move(TPoint{fixedItem.width + 2 * margin + date.width + margin, y}, fixedTime);
+    endRow(fixedItem.width + date.width + fixedTime.width + 4 * margin,
            std::max({fixedItem.height, date.height, fixedTime.height}));
 
     const TSize countdownItem = ModeSelector.GetPreferredSize(1);
     const TSize countdown = CountdownPicker.GetPreferredSize();
     ModeSelector.MoveItem(1, TPoint{margin, y}, countdownItem);
-    CountdownPicker.Move(TPoint{countdownItem.width + 10, y}, countdown);
-    endRow(countdownItem.width + countdown.width + 15, std::max(countdownItem.height, countdown.height));
+    CountdownPicker.Move(TPoint{countdownItem.width + 2 * margin, y}, countdown);
+    endRow(countdownItem.width + countdown.width + 3 * margin, std::max(countdownItem.height, countdown.height));
 
     const TSize label = TextLabel.GetPreferredSize();
     const TSize text = TextBox.GetPreferredSize(TextBoxSample);
     TextLabel.Move(TPoint{margin, y}, label);
-    TextBox.Move(TPoint{label.width + 10, y}, TSize{client.width - label.width - 15, text.height});
-    endRow(text.width + label.width + 15, std::max(label.height, text.height));
+    TextBox.Move(TPoint{label.width + 2 * margin, y}, TSize{client.width - label.width - 3 * margin, text.height});
+    endRow(text.width + label.width + 3 * margin, std::max(label.height, text.height));
 
     const TSize record = RecordSoundButton.GetPreferredSize();
     const TSize replay = ReplayButton.GetPreferredSize();
     const TSize remove = RemoveSoundButton.GetPreferredSize();
     RecordSoundButton.Move(TPoint{margin, y}, record);
-    ReplayButton.Move(TPoint{record.width + 10, y}, replay);
-    RemoveSoundButton.Move(TPoint{record.width + 10 + replay.width + 5, y}, remove);
-    endRow(record.width + replay.width + remove.width + 20, remove.height);
+    ReplayButton.Move(TPoint{record.width + 2 * margin, y}, replay);
+    RemoveSoundButton.Move(TPoint{record.width + 2 * margin + replay.width + margin, y}, remove);
+    endRow(record.width + replay.width + remove.width + 4 * margin, remove.height);
 
     // The buttons keep to the edges and do not widen the window.
     const TSize save = SaveButton.GetPreferredSize();

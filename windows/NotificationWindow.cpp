@@ -2,7 +2,8 @@
 
 #include "sound/SoundPlayer.h"
 #include "store/NotificationsDb.h"
-#include "ui/ControlText.h"
+#include "ui/ControlTextView.h"
+#include "ui/Dpi.h"
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationSoundCopy.h"
 
@@ -29,7 +30,7 @@ TNotificationWindow::~TNotificationWindow() = default;
 
 void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, const std::wstring& text) {
     ForgetShownReminder();
-    TextLabel.reset(new TControlText(Window, text.empty() ? L"<no text>" : text, Window.GetBackgroundColor()));
+    TextView.reset(new TControlTextView(Window, text.empty() ? L"<no text>" : text));
     Text = text;
     if (!soundFilePath.empty()) {
         SoundCopy.reset(new TNotificationSoundCopy(soundFilePath));
@@ -70,7 +71,7 @@ void TNotificationWindow::Dismiss() {
 }
 
 void TNotificationWindow::ForgetShownReminder() {
-    TextLabel.reset();
+    TextView.reset();
     Player.reset();
     ReplaySoundButton.reset();
     SoundCopy.reset();
@@ -81,41 +82,62 @@ void TNotificationWindow::ReplaySound() {
     Player.reset(new TSoundPlayer(SoundCopy->GetPath()));
 }
 
+// The window never reaches past its monitor's work area: the text wraps at half the work area's
+// width, and when even the wrapped text is too tall, it scrolls.
 void TNotificationWindow::LayOut() {
-    if (!TextLabel) {
+    if (!TextView) {
         return;
     }
+    const int margin = Window.ScaleForDpi(5);
     const int centre = Window.GetClientSize().width / 2;
-    int width = 0;
-    int y = 5;
-    if (ReplaySoundButton) {
-        const TSize button = ReplaySoundButton->GetPreferredSize();
-        ReplaySoundButton->Move(TPoint{centre - button.width / 2, 5}, button);
-        width = std::max(0, 2 * button.width + 10);
-        y = 5 + button.height + 5;
-    }
-    const TSize label = TextLabel->GetPreferredSize();
-    TextLabel->Move(TPoint{centre - label.width / 2, y}, label);
-    y += label.height + 5;
-    width = std::max(width, label.width + 10);
-
-    int x = 5;
-    int rowHeight = 0;
-    for (TControlButton* snooze : {&Snooze5MinutesButton, &Snooze1HourButton, &Snooze1DayButton}) {
-        const TSize button = snooze->GetPreferredSize();
-        snooze->Move(TPoint{x, y}, button);
-        x += button.width + 5;
-        rowHeight = std::max(rowHeight, button.height);
-    }
-    y += rowHeight + 5;
-    width = std::max(width, x);
-
-    const TSize close = CloseButton.GetPreferredSize();
-    CloseButton.Move(TPoint{centre - close.width / 2, y}, close);
-    y += close.height + 5;
-    width = std::max(width, close.width + 10);
-
     const TSize outer = Window.GetSize();
     const TSize client = Window.GetClientSize();
+    const RECT work = GetWorkAreaOf(Window.GetHandle());
+    int width = 0;
+    int y = margin;
+    if (ReplaySoundButton) {
+        const TSize button = ReplaySoundButton->GetPreferredSize();
+        ReplaySoundButton->Move(TPoint{centre - button.width / 2, margin}, button);
+        width = 2 * button.width + 2 * margin;
+        y = margin + button.height + margin;
+    }
+
+    const std::initializer_list<TControlButton*> snoozes{&Snooze5MinutesButton, &Snooze1HourButton, &Snooze1DayButton};
+    int snoozeRowHeight = 0;
+    for (TControlButton* snooze : snoozes) {
+        snoozeRowHeight = std::max(snoozeRowHeight, snooze->GetPreferredSize().height);
+    }
+    const TSize close = CloseButton.GetPreferredSize();
+    const int belowText = margin + snoozeRowHeight + margin + close.height + margin;
+    const int textRoom = (work.bottom - work.top) - (outer.height - client.height) - y - belowText;
+    const TSize text = PlaceText(y, textRoom);
+    y += text.height + margin;
+    width = std::max(width, text.width + 2 * margin);
+
+    int x = margin;
+    for (TControlButton* snooze : snoozes) {
+        const TSize button = snooze->GetPreferredSize();
+        snooze->Move(TPoint{x, y}, button);
+        x += button.width + margin;
+    }
+    y += snoozeRowHeight + margin;
+    width = std::max(width, x);
+
+    CloseButton.Move(TPoint{centre - close.width / 2, y}, close);
+    y += close.height + margin;
+    width = std::max(width, close.width + 2 * margin);
+
     WantedSize = TSize{width + outer.width - client.width, y + outer.height - client.height};
+}
+
+// Places the text centred at that top, no taller than the room; gives the size it took.
+TSize TNotificationWindow::PlaceText(int top, int roomHeight) {
+    const RECT work = GetWorkAreaOf(Window.GetHandle());
+    TSize text = TextView->GetPreferredSize((work.right - work.left) / 2);
+    if (text.height > roomHeight) {
+        text.height = std::max(roomHeight, Window.ScaleForDpi(20));
+        text.width += TextView->GetScrollBarWidth();
+    }
+    TextView->Move(TPoint{Window.GetClientSize().width / 2 - text.width / 2, top}, text);
+    return text;
 }

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-class TControlText;
+class TControlTextView;
 class TNotificationSoundCopy;
 class TNotificationsDb;
 class TSoundPlayer;
@@ -26,7 +26,7 @@ public:
     TNotificationWindow(const TNotificationWindow&) = delete;
     TNotificationWindow& operator=(const TNotificationWindow&) = delete;
 
-    bool IsShowingNotification() const { return TextLabel != nullptr; }
+    bool IsShowingNotification() const { return TextView != nullptr; }
     // Copies what it needs: the caller may remove the reminder and its sound file at once.
     void ShowNotification(const std::wstring& soundFilePath, const std::wstring& text);
 
@@ -36,11 +36,12 @@ private:
     void ForgetShownReminder();
     void ReplaySound();
     void LayOut();
+    TSize PlaceText(int top, int roomHeight);
 
     TNotificationsDb& Store;
     TClock Clock;
     TWindow Window;
-    std::unique_ptr<TControlText> TextLabel;
+    std::unique_ptr<TControlTextView> TextView;
     std::wstring Text;
     // Null when the shown reminder has no voice note.
     std::unique_ptr<TNotificationSoundCopy> SoundCopy;

@@ -2,6 +2,7 @@
 
 #include "app/help/Help.h"
 #include "store/DisplayDateTime.h"
+#include "ui/Dpi.h"
 
 #include <commctrl.h>
 
@@ -132,7 +133,7 @@ int TNotificationsListWindow::FindRow(std::int32_t id) const {
 // Opened tall enough for a few rows whatever their number; when resized, the table stretches and
 // the buttons keep to their edges.
 void TNotificationsListWindow::LayOut() {
-    const int margin = 5;
+    const int margin = Window.ScaleForDpi(5);
     const TSize client = Window.GetClientSize();
     const TSize edit = EditButton.GetPreferredSize();
     const TSize help = HelpButton.GetPreferredSize();
@@ -141,12 +142,12 @@ void TNotificationsListWindow::LayOut() {
     EditButton.Move(TPoint{margin, buttonsTop}, edit);
     DeleteButton.Move(TPoint{client.width - remove.width - margin, buttonsTop}, remove);
     HelpButton.Move(TPoint{client.width - remove.width - margin - help.width - margin, buttonsTop}, help);
-    TSize needed{edit.width + remove.width + help.width + 20, 0};
+    TSize needed{edit.width + remove.width + help.width + 4 * margin, 0};
 
-    Table.Move(TPoint{margin, margin}, TSize{std::max(client.width - 10, 0), std::max(buttonsTop - 10, 0)});
+    Table.Move(TPoint{margin, margin}, TSize{std::max(client.width - 2 * margin, 0), std::max(buttonsTop - 2 * margin, 0)});
     const TSize rowsView = MeasureRowsView(Table.GetHandle(), VisibleRowsWanted);
-    needed.width = std::max(needed.width, rowsView.width + GetSystemMetrics(SM_CXVSCROLL) + 10);
-    needed.height = remove.height + rowsView.height + 15;
+    needed.width = std::max(needed.width, rowsView.width + GetMetricForDpi(SM_CXVSCROLL, Window.GetDpi()) + 2 * margin);
+    needed.height = remove.height + rowsView.height + 3 * margin;
 
     const TSize outer = Window.GetSize();
     WantedSize = TSize{needed.width + outer.width - client.width, needed.height + outer.height - client.height};

@@ -110,7 +110,7 @@ TEST(ControlLink, ItsWindowTextIsTheAnchorMarkupWithNothingAdded) {
     TWindow window(L"link", true, nullptr);
     TControlLink link(window, L"Nudgely home", L"http://example.com/a?b=1&c");
     EXPECT_EQ(ReadWindowText(link.GetHandle()), L"<a href=\"http://example.com/a?b=1&c\">Nudgely home</a>");
-    EXPECT_EQ(link.GetPreferredSize(), GetScreenTextSize(L"Nudgely home"));
+    EXPECT_EQ(link.GetPreferredSize(), GetScreenTextSize(window.GetHandle(), L"Nudgely home"));
 }
 
 TEST(ControlLink, AClickOpensItsAddress) {

@@ -4,7 +4,7 @@
 #include "store/NotificationsDb.h"
 #include "store/TemporaryFolder.h"
 #include "ui/HandlerFailure.h"
-#include "ui/SizeRules.h"
+#include "ui/tests/ControlTestSupport.h"
 #include "windows/NotificationWindow.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +42,19 @@ protected:
         return client.right;
     }
     HWND FindReplayButton() const { return FindButton(GetHandle(), L"Replay sound"); }
+    HWND FindTextView() const {
+        const std::vector<HWND> views = FindChildrenByClass(GetHandle(), L"edit");
+        return views.size() == 1 ? views[0] : nullptr;
+    }
+    // The text view shows that text, centred, with its top there.
+    void ExpectTextShownAt(const std::wstring& text, int top) const {
+        const HWND view = FindTextView();
+        ASSERT_NE(view, nullptr);
+        EXPECT_EQ(ReadWindowText(view), text);
+        const RECT place = GetChildRect(view);
+        EXPECT_EQ(place.top, top);
+        EXPECT_LE(std::abs((place.left + place.right) / 2 - GetClientWidth() / 2), 1);
+    }
     std::vector<TNotification> ReadStore() const {
         std::vector<TNotification> all;
         for (TNotificationsDb::TIterator i = Store.Begin(); i.IsValid(); i.Next()) {
@@ -84,9 +97,7 @@ TEST_F(NotificationWindowTest, ShowsTheTextCentredAtTheTopWhenThereIsNoNote) {
         EXPECT_TRUE(IsWindowVisible(GetHandle()));
         EXPECT_TRUE(Window.IsShowingNotification());
         EXPECT_EQ(FindReplayButton(), nullptr);
-        const std::wstring shown = text.empty() ? L"<no text>" : text;
-        const int width = GetScreenTextSize(shown).width;
-        EXPECT_TRUE(ShowsTextAt(GetHandle(), shown, TPoint{GetClientWidth() / 2 - width / 2, 5}));
+        ExpectTextShownAt(text.empty() ? L"<no text>" : text, 5);
         EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
         Click(FindButton(GetHandle(), L"Close"));
     }
@@ -141,9 +152,7 @@ TEST_F(NotificationWindowTest, ASnoozeKeepsTheNoteAfterTheStoreDeletedItsFile) {
     ASSERT_NE(replay, nullptr);
     const RECT replayRect = GetChildRect(replay);
     EXPECT_EQ(replayRect.top, 5);
-    const int labelWidth = GetScreenTextSize(L"Take the cake out").width;
-    EXPECT_TRUE(ShowsTextAt(GetHandle(), L"Take the cake out",
-                            TPoint{GetClientWidth() / 2 - labelWidth / 2, replayRect.bottom + 5}));
+    ExpectTextShownAt(L"Take the cake out", replayRect.bottom + 5);
     EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
 
     Click(FindButton(GetHandle(), L"Snooze 1 hour"));
@@ -202,29 +211,50 @@ TEST_F(NotificationWindowTest, CloseTheCloseBoxAndEnterDismissButEscapeDoesNot) 
     EXPECT_TRUE(ReadStore().empty());
 }
 
-TEST_F(NotificationWindowTest, ALongTextWidensTheWindowAndMoreLinesMakeItTaller) {
+// However long the text, the window stays inside the work area, its lines no wider than half
+// of it, and the whole text can be read: in full, or by scrolling the text view.
+TEST_F(NotificationWindowTest, ALongTextWrapsAndScrollsInsideTheWorkArea) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     Window.ShowNotification(L"", L"Short");
-    RECT shortClient{};
-    GetClientRect(GetHandle(), &shortClient);
+    const RECT shortView = GetChildRect(FindTextView());
 
-    std::wstring longText = L"Send a gift";
-    while (GetScreenTextSize(longText).width < 600) {
-        longText += L" to the sister of the husband";
+    struct TCase {
+        std::wstring text;
+        bool scrolls;
+    };
+    std::wstring sentences;
+    while (sentences.size() < 700) {
+        sentences += L"Send a gift to the sister of the husband. ";
     }
-    Window.ShowNotification(L"", longText);
-    RECT longClient{};
-    GetClientRect(GetHandle(), &longClient);
-    EXPECT_EQ(longClient.right, GetScreenTextSize(longText).width + 10);
-    EXPECT_EQ(longClient.bottom, shortClient.bottom);
-    EXPECT_TRUE(ShowsTextAt(GetHandle(), longText, TPoint{5, 5}));
+    std::wstring unreadable = std::wstring(500, L'x') + L"\n";
+    while (unreadable.size() < 20000) {
+        unreadable += sentences;
+    }
+    const TCase cases[] = {{L"Buy:\nbread\nmilk", false}, {sentences, false}, {unreadable, true}};
+    for (const TCase& reminder : cases) {
+        Window.ShowNotification(L"", reminder.text);
+        RECT window{};
+        GetWindowRect(GetHandle(), &window);
+        EXPECT_GE(window.left, work.left);
+        EXPECT_GE(window.top, work.top);
+        EXPECT_LE(window.right, work.right);
+        EXPECT_LE(window.bottom, work.bottom);
+        EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
 
-    const std::wstring threeLines = L"Buy:\nbread\nmilk";
-    Window.ShowNotification(L"", threeLines);
-    RECT tallClient{};
-    GetClientRect(GetHandle(), &tallClient);
-    EXPECT_EQ(tallClient.bottom - shortClient.bottom,
-              GetScreenTextSize(threeLines).height - GetScreenTextSize(L"Short").height);
-    EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
+        const HWND view = FindTextView();
+        const RECT place = GetChildRect(view);
+        EXPECT_LE(place.right - place.left, (work.right - work.left) / 2 + 40);
+        EXPECT_GT(place.bottom - place.top, shortView.bottom - shortView.top);
+        const bool scrolls = (GetWindowLongW(view, GWL_STYLE) & WS_VSCROLL) != 0;
+        EXPECT_EQ(scrolls, reminder.scrolls);
+        // Every wrapped line shows, or can be scrolled to.
+        const int lines = static_cast<int>(SendMessageW(view, EM_GETLINECOUNT, 0, 0));
+        const int lastLineTop = HIWORD(SendMessageW(view, EM_POSFROMCHAR, SendMessageW(view, EM_LINEINDEX, lines - 1, 0), 0));
+        EXPECT_EQ(lastLineTop >= place.bottom - place.top - 5, scrolls);
+        SendMessageW(view, EM_LINESCROLL, 0, lines);
+        EXPECT_EQ(SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0) > 0, scrolls);
+    }
 }
 
 TEST_F(NotificationWindowTest, AResizeRecentresTheControlsAndTheNextReminderGetsItsOwnSize) {

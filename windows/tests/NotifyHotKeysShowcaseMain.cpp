@@ -1,5 +1,5 @@
 // Not a test: shows one of the windows for a screenshot, for the given number of seconds.
-//   windows_notifyhotkeys_showcase notification|notification-note|hotkeys SECONDS
+//   windows_notifyhotkeys_showcase notification|notification-note|notification-long|hotkeys SECONDS
 #include "NotifyHotKeysTestSupport.h"
 #include "store/NotificationsDb.h"
 #include "store/TemporaryFolder.h"
@@ -35,6 +35,12 @@ int wmain(int argc, wchar_t** argv) {
         const std::wstring notePath = folder.GetPath() + L"\\note.pcm";
         WriteFileBytes(notePath, std::string(8000, static_cast<char>(128)));
         notification.ShowNotification(notePath, L"Take the bread out of the oven");
+    } else if (which == L"notification-long") {
+        std::wstring text = L"Позвонить Анне — café Καλημέρα. ";
+        while (text.size() < 700) {
+            text += L"Bring the signed lease, two photographs and the deposit to the office on the third floor. ";
+        }
+        notification.ShowNotification(L"", text);
     } else if (which == L"hotkeys") {
         WriteFileBytes(hotKeysPath, "AddNotification:Ctrl-Alt-N\r\n");
         hotKeys.ShowHotKeys();

@@ -1,8 +1,5 @@
 #include "NotifyHotKeysTestSupport.h"
 
-#include "ui/DeviceContext.h"
-#include "ui/TextLines.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -114,62 +111,6 @@ std::string DescribeLayoutFault(HWND window) {
         }
     }
     return std::string();
-}
-
-namespace {
-
-// An off-screen copy of part of a window, or a rendering to compare with it.
-class TPicture {
-public:
-    TPicture(HDC screen, TSize size)
-        : Dc(screen), Bitmap(CreateCompatibleBitmap(screen, size.width, size.height)),
-          Previous(SelectObject(Dc.GetHandle(), Bitmap)) {}
-    ~TPicture() {
-        SelectObject(Dc.GetHandle(), Previous);
-        DeleteObject(Bitmap);
-    }
-    TPicture(const TPicture&) = delete;
-    TPicture& operator=(const TPicture&) = delete;
-
-    HDC GetHandle() const { return Dc.GetHandle(); }
-
-private:
-    TMemoryDeviceContext Dc;
-    HBITMAP Bitmap;
-    HGDIOBJ Previous;
-};
-
-}  // namespace
-
-bool ShowsTextAt(HWND window, const std::wstring& text, TPoint position) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    TDeviceContext screen(window);
-    TSize size;
-    {
-        TMemoryDeviceContext measuring(screen.GetHandle());
-        size = MeasureText(measuring.GetHandle(), text);
-    }
-    if (size.width == 0 || size.height == 0) {
-        return false;
-    }
-    TPicture shown(screen.GetHandle(), size);
-    BitBlt(shown.GetHandle(), 0, 0, size.width, size.height, screen.GetHandle(), position.x, position.y, SRCCOPY);
-    TPicture expected(screen.GetHandle(), size);
-    const RECT all{0, 0, size.width, size.height};
-    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    FillRect(expected.GetHandle(), &all, face);
-    DeleteObject(face);
-    SetBkMode(expected.GetHandle(), TRANSPARENT);
-    PaintText(expected.GetHandle(), text, TPoint{0, 0});
-
-    for (int y = 0; y < size.height; ++y) {
-        for (int x = 0; x < size.width; ++x) {
-            if (GetPixel(shown.GetHandle(), x, y) != GetPixel(expected.GetHandle(), x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 std::string ReadFileBytes(const std::wstring& path) {

@@ -31,10 +31,6 @@ RECT GetChildRect(HWND child);
 // fault, or gives the empty text.
 std::string DescribeLayoutFault(HWND window);
 
-// Whether the client area shows the text at the position, in the default font and text colour,
-// on the button face colour, as the window's labels paint it.
-bool ShowsTextAt(HWND window, const std::wstring& text, TPoint position);
-
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // The names in a folder, sorted.
