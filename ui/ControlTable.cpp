@@ -1,5 +1,7 @@
 #include "ui/ControlTable.h"
 
+#include "ui/Dpi.h"
+
 #include <commctrl.h>
 
 TControlTable::TControlTable(TWindow& owner, const std::vector<TColumn>& columns)
@@ -8,6 +10,7 @@ TControlTable::TControlTable(TWindow& owner, const std::vector<TColumn>& columns
                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0,
                                  TSize{100, 100}, ICC_LISTVIEW_CLASSES}) {
     SendMessageW(Native.GetHandle(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+    Columns = columns;
     ColumnCount = static_cast<int>(columns.size());
     for (int i = 0; i < ColumnCount; ++i) {
         InsertColumn(i, columns[static_cast<size_t>(i)]);
@@ -15,15 +18,19 @@ TControlTable::TControlTable(TWindow& owner, const std::vector<TColumn>& columns
 }
 
 void TControlTable::InsertColumn(int index, const TColumn& column) {
-    const std::wstring widthSample = column.sample + L"qq";
     LVCOLUMNW description{};
     description.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     description.fmt = LVCFMT_LEFT;
-    description.cx = static_cast<int>(
-        SendMessageW(Native.GetHandle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(widthSample.c_str())));
+    description.cx = MeasureColumnWidth(index);
     description.pszText = const_cast<wchar_t*>(column.title.c_str());
     description.iSubItem = index;
     SendMessageW(Native.GetHandle(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&description));
+}
+
+int TControlTable::MeasureColumnWidth(int index) const {
+    const std::wstring widthSample = Columns[static_cast<size_t>(index)].sample + L"qq";
+    return static_cast<int>(
+        SendMessageW(Native.GetHandle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(widthSample.c_str())));
 }
 
 void TControlTable::AddRow(const std::vector<std::wstring>& cells) {
@@ -76,6 +83,13 @@ int TControlTable::ReadSelectedRow() const {
 }
 
 bool TControlTable::ProcessMessage(TMessage& message) {
+    // The window's font has just changed with its DPI: the columns fit their samples again.
+    if (message.message == WM_DPICHANGED) {
+        for (int i = 0; i < ColumnCount; ++i) {
+            SendMessageW(Native.GetHandle(), LVM_SETCOLUMNWIDTH, i, MeasureColumnWidth(i));
+        }
+        return false;
+    }
     if (message.message != WM_NOTIFY || message.lParam == 0) {
         return false;
     }

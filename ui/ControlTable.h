@@ -39,10 +39,12 @@ public:
 
 private:
     void InsertColumn(int index, const TColumn& column);
+    int MeasureColumnWidth(int index) const;
     void SetCell(int row, int column, const std::wstring& text);
     int ReadSelectedRow() const;
     void FollowItemChange(const NMLISTVIEW& change);
 
+    std::vector<TColumn> Columns;
     int ColumnCount = 0;
     int RowCount = 0;
     int SelectedRow = -1;

@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 // The dots per inch that the layout of 96-dpi pixel sizes is scaled from.
 constexpr int DefaultDpi = 96;
 

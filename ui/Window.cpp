@@ -26,10 +26,6 @@ struct TWindow::TRecord {
     std::unique_ptr<TWindowIcons> Icons;
 };
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace {
 
 BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
@@ -180,6 +176,11 @@ void TWindow::ChangeDpi(int dpi, const RECT& suggested) {
     if (Record->Font) {
         std::unique_ptr<TInterfaceFont> previous = std::move(Record->Font);
         EnumChildWindows(Record->Handle, &SetChildFont, reinterpret_cast<LPARAM>(GetFont()));
+    }
+    // Controls that keep sizes of their own inside the native control hear of it too.
+    TMessage change{Record->Handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested), 0};
+    for (size_t i = 0; i < Record->Controls.size(); ++i) {
+        Record->Controls[i]->ProcessMessage(change);
     }
     SetWindowPos(Record->Handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,5 +1,6 @@
 #include "store/DateTimeText.h"
 #include "store/ReplacementFile.h"
+#include "tests/support/LayoutCheck.h"
 #include "windows/tests/EditorTestFixture.h"
 
 #include <algorithm>
@@ -229,6 +230,13 @@ TEST_F(EditorTest, AfterAResizeTheTextBoxFillsTheWidthAndCancelAndHelpKeepToTheR
     EXPECT_EQ(cancel.right, client.right - 5);
     EXPECT_EQ(help.right, cancel.left - 5);
     EXPECT_EQ(placeOf(GetButton(L"Save")).left, 5);
+}
+
+TEST_F(EditorTest, GrowsWithTheDpiAndComesBackFromMinimized) {
+    EXPECT_EQ(DescribeDpiScalingFault(GetEditorWindow(), [this] { Editor.ShowEditor(-1); }), "");
+    ShowWindow(GetEditorWindow(), SW_MINIMIZE);
+    Editor.ShowEditor(-1);
+    EXPECT_FALSE(IsIconic(GetEditorWindow()));
 }
 
 TEST_F(EditorTest, HelpOpensTheViewerAtTheHelpFile) {

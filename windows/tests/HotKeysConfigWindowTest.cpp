@@ -192,6 +192,13 @@ TEST_F(HotKeysConfigWindowTest, AfterAResizeCancelAndHelpStayAtTheRightEdge) {
     EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
 }
 
+TEST_F(HotKeysConfigWindowTest, GrowsWithTheDpiAndComesBackFromMinimized) {
+    EXPECT_EQ(DescribeDpiScalingFault(GetHandle(), [this] { Window.ShowHotKeys(); }), "");
+    ShowWindow(GetHandle(), SW_MINIMIZE);
+    Window.ShowHotKeys();
+    EXPECT_FALSE(IsIconic(GetHandle()));
+}
+
 TEST_F(HotKeysConfigWindowTest, HelpOpensTheViewer) {
     ShowWithFile(DefaultFile);
     ASSERT_EQ(FindWindowW(nullptr, L"Nudgely Help"), nullptr);

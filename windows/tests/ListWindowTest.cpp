@@ -1,4 +1,5 @@
 #include "store/DisplayDateTime.h"
+#include "tests/support/LayoutCheck.h"
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationsListWindow.h"
 #include "windows/tests/ScratchStore.h"
@@ -185,6 +186,14 @@ TEST_F(ListTest, OpensTallEnoughForFiveRowsAndKeepsTheButtonsAtTheEdgesWhenResiz
     EXPECT_EQ(placeOf(GetButton(L"Help")).right, placeOf(GetButton(L"Delete")).left - 5);
     EXPECT_EQ(placeOf(GetTable()).right, client.right - 5);
     EXPECT_EQ(placeOf(GetTable()).bottom, placeOf(GetButton(L"Delete")).top - 5);
+}
+
+TEST_F(ListTest, GrowsWithTheDpiAndComesBackFromMinimized) {
+    Store.Add("2031.01.01 01:00:00", L"Позвонить Анне");
+    EXPECT_EQ(DescribeDpiScalingFault(GetListWindow(), [this] { List.ShowList(); }), "");
+    ShowWindow(GetListWindow(), SW_MINIMIZE);
+    List.ShowList();
+    EXPECT_FALSE(IsIconic(GetListWindow()));
 }
 
 TEST_F(ListTest, HelpOpensTheViewerAtTheHelpFile) {

@@ -273,6 +273,17 @@ TEST_F(NotificationWindowTest, AResizeRecentresTheControlsAndTheNextReminderGets
     EXPECT_EQ(GetClientWidth(), firstClientWidth);
 }
 
+TEST_F(NotificationWindowTest, GrowsWithTheDpiAndComesBackFromMinimized) {
+    StoreReminderWithNote(L"Позвонить Анне");
+    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    EXPECT_EQ(DescribeDpiScalingFault(GetHandle(), [this] { Window.ShowNotification(NotePath, L"Позвонить Анне"); }), "");
+
+    ShowWindow(GetHandle(), SW_MINIMIZE);
+    Window.ShowNotification(L"", L"Stand up");
+    EXPECT_FALSE(IsIconic(GetHandle()));
+    EXPECT_TRUE(IsWindowVisible(GetHandle()));
+}
+
 // The store's failure reaches the application's report; the user can still snooze or close.
 TEST(NotificationWindowFailure, AStoreThatCannotWriteLeavesTheReminderOnScreen) {
     std::vector<std::string> reports;

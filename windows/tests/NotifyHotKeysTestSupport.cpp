@@ -5,41 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM children) {
-    reinterpret_cast<std::vector<HWND>*>(children)->push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> ListChildren(HWND window) {
-    std::vector<HWND> children;
-    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
-std::wstring ReadClassName(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::string Describe(HWND window) {
-    wchar_t text[128] = {};
-    GetWindowTextW(window, text, 128);
-    std::string narrow;
-    for (wchar_t character : ReadClassName(window) + L" \"" + text + L"\"") {
-        narrow += static_cast<char>(character);
-    }
-    return narrow;
-}
-
-bool Overlap(const RECT& a, const RECT& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-}  // namespace
-
 HWND FindTopLevelWindow(const std::wstring& title) { return FindWindowW(L"TWindow", title.c_str()); }
 
 HWND FindButton(HWND window, const std::wstring& caption) {
@@ -80,37 +45,6 @@ HWND WaitForTopLevelWindow(const std::wstring& title, DWORD milliseconds) {
         }
     }
     return nullptr;
-}
-
-RECT GetChildRect(HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-std::string DescribeLayoutFault(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    std::vector<HWND> visible;
-    for (HWND child : ListChildren(window)) {
-        if (IsWindowVisible(child)) {
-            visible.push_back(child);
-        }
-    }
-    for (std::size_t i = 0; i < visible.size(); ++i) {
-        const RECT rect = GetChildRect(visible[i]);
-        if (rect.left < client.left || rect.top < client.top || rect.right > client.right ||
-            rect.bottom > client.bottom) {
-            return Describe(visible[i]) + " reaches beyond the client area";
-        }
-        for (std::size_t j = i + 1; j < visible.size(); ++j) {
-            if (Overlap(rect, GetChildRect(visible[j]))) {
-                return Describe(visible[i]) + " overlaps " + Describe(visible[j]);
-            }
-        }
-    }
-    return std::string();
 }
 
 std::string ReadFileBytes(const std::wstring& path) {

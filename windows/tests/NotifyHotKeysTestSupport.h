@@ -3,6 +3,7 @@
 #include "ui/Geometry.h"
 #include "ui/Window.h"
 
+#include "tests/support/LayoutCheck.h"
 #include "tests/support/MessagePumping.h"
 
 #include <windows.h>
@@ -24,12 +25,6 @@ bool IsChecked(HWND checkBox);
 // and runs the message loop until it is handled.
 void PressKey(const TDialogWindowList& dialogWindows, HWND window, WPARAM key);
 HWND WaitForTopLevelWindow(const std::wstring& title, DWORD milliseconds);
-
-// A child's rectangle in its parent's client coordinates.
-RECT GetChildRect(HWND child);
-// Every visible child lies inside the client area and no two of them overlap; describes the first
-// fault, or gives the empty text.
-std::string DescribeLayoutFault(HWND window);
 
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
