@@ -16,7 +16,7 @@ int wmain(int argumentCount, wchar_t** arguments) {
     WriteBytes(store.GetFilePath(L"note.pcm"), std::string(16000, '\x80'));
     const std::int32_t withNote =
         store.Add(AddDuration(now, "00:20:00"), L"Water the plants on the balcony", store.GetFilePath(L"note.pcm"));
-    store.Add(AddDuration(now, "02:00:00"), L"Call the dentist about Thursday");
+    store.Add(AddDuration(now, "02:00:00"), L"Позвонить Анне про четверг");
     store.Add(AddDuration(now, "26:30:00"), L"");
     store.Add(AddDuration(now, "50:00:00"), L"Pay the electricity bill");
 
