@@ -2,24 +2,32 @@
 
 #include "ui/Dpi.h"
 
-#include <shlobj.h>
-
 namespace {
 
+struct TIconRequest {
+    int size;
+    HICON icon;
+};
+
+BOOL CALLBACK LoadFirstIcon(HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR request) {
+    auto* wanted = reinterpret_cast<TIconRequest*>(request);
+    wanted->icon =
+        static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, wanted->size, wanted->size, LR_DEFAULTCOLOR));
+    return FALSE;
+}
+
 // The executable's first icon, the one the shell shows for it, drawn for that size.
-HICON ExtractProgramIcon(int size) {
-    wchar_t path[MAX_PATH + 1] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    HICON icon = nullptr;
-    const UINT sizes = MAKELONG(size, size);
-    return SHDefExtractIconW(path, 0, 0, &icon, nullptr, sizes) == S_OK ? icon : nullptr;
+HICON LoadProgramIcon(int size) {
+    TIconRequest request{size, nullptr};
+    EnumResourceNamesW(GetModuleHandleW(nullptr), RT_GROUP_ICON, &LoadFirstIcon, reinterpret_cast<LONG_PTR>(&request));
+    return request.icon;
 }
 
 }  // namespace
 
 TWindowIcons::TWindowIcons(HWND window, int dpi)
-    : Big(ExtractProgramIcon(GetMetricForDpi(SM_CXICON, dpi))),
-      Small(ExtractProgramIcon(GetMetricForDpi(SM_CXSMICON, dpi))) {
+    : Big(LoadProgramIcon(GetMetricForDpi(SM_CXICON, dpi))),
+      Small(LoadProgramIcon(GetMetricForDpi(SM_CXSMICON, dpi))) {
     if (Big) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Big));
     }
