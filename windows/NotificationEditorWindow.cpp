@@ -1,6 +1,7 @@
 #include "windows/NotificationEditorWindow.h"
 
 #include "app/help/Help.h"
+#include "store/CurrentDateTime.h"
 #include "store/FileOperations.h"
 
 #include <algorithm>
