@@ -65,6 +65,19 @@ void TWindow::Show(bool foreground) {
     }
 }
 
+// Being topmost for a moment lifts it above the active window too; it then stacks like any other
+// window again. The keyboard stays where the user is typing.
+void TWindow::ShowInFrontWithoutActivating() {
+    const UINT keepPlaceAndFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(Record->Handle, HWND_TOPMOST, 0, 0, 0, 0, keepPlaceAndFocus | SWP_SHOWWINDOW);
+    SetWindowPos(Record->Handle, HWND_NOTOPMOST, 0, 0, 0, 0, keepPlaceAndFocus);
+    FLASHWINFO flash{};
+    flash.cbSize = sizeof(flash);
+    flash.hwnd = Record->Handle;
+    flash.dwFlags = FLASHW_ALL | FLASHW_TIMERNOFG;
+    FlashWindowEx(&flash);
+}
+
 void TWindow::Hide() { ShowWindow(Record->Handle, SW_HIDE); }
 
 void TWindow::Move(TPoint position, TSize size) {

@@ -36,6 +36,9 @@ public:
 
     HWND GetHandle() const;
     void Show(bool foreground);
+    // Shows the window above the others once, without taking the keyboard from the active
+    // window, and flashes its taskbar button until the user turns to it.
+    void ShowInFrontWithoutActivating();
     void Hide();
     void Move(TPoint position, TSize size);
     TPoint GetPosition() const;

@@ -38,7 +38,7 @@ void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, co
     }
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
-    Window.Show(true);
+    Window.ShowInFrontWithoutActivating();
     if (SoundCopy) {
         // The text is what matters: a missing sound device is reported, but the reminder stays
         // on screen instead of being held back for good.

@@ -2,6 +2,7 @@
 // editor, the notification, the list, snoozing and quitting, on the private X display.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DesktopDriver.h"
+#include "tests/support/MessagePumping.h"
 #include "tests/support/ProgramFiles.h"
 #include "tests/support/UnixCommand.h"
 
@@ -57,13 +58,22 @@ bool WaitFor(TCondition condition, DWORD milliseconds) {
     return true;
 }
 
+int ReturnPresses = 0;
+
+LRESULT CALLBACK CountReturnPresses(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        ++ReturnPresses;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // A window of the test's own, to give the X keyboard focus to: a global hot key reaches Wine
-// only while one of its windows has it.
+// only while one of its windows has it. It stands for another program the user types into.
 class TFocusTarget {
 public:
     TFocusTarget() {
         WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = CountReturnPresses;
         windowClass.lpszClassName = L"NudgelyTestFocusTarget";
         RegisterClassW(&windowClass);
         Window = CreateWindowExW(0, windowClass.lpszClassName, L"focus target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
@@ -74,6 +84,9 @@ public:
     TFocusTarget& operator=(const TFocusTarget&) = delete;
 
     bool PressGlobally(const std::string& keys) { return FocusWindow(Window) && PressKeys(keys); }
+    // Without a window manager the X focus and the active window are set one by one.
+    bool Activate() { return FocusWindow(Window) && SetForegroundWindow(Window); }
+    HWND GetHandle() const { return Window; }
 
 private:
     HWND Window;
@@ -321,6 +334,36 @@ TEST_F(ProgramEndToEnd, WithoutASoundServerRecordingReportsItsFailureAndTheProgr
     EXPECT_EQ(FindWindowW(nullptr, CloseRequestTitle), closeRequest) << "the program ended";
     PostMessageW(closeRequest, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) == nullptr; }, 5000));
+}
+
+// Keys typed into another program while a reminder falls due stay with that program: an Enter
+// would otherwise press Close on a reminder the user has not seen.
+TEST_F(ProgramEndToEnd, AReminderFallingDueWhileTheUserTypesElsewhereTakesNoKeysUntilClicked) {
+    WriteWholeFile(GetDataFolder() / L"notifications", FormatLocal(std::time(nullptr) + 6) + "||Stretch\r\n");
+    Start();
+    TFocusTarget typing;
+    ASSERT_TRUE(typing.Activate());
+    const std::string stopFile = "/tmp/nudgely-typing-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(StartUnixCommand("for i in $(seq 400); do [ -e " + stopFile +
+                                 " ] && break; xdotool key Return; sleep 0.05; done"));
+    HWND notification = nullptr;
+    PumpMessagesUntil(
+        [&] { return (notification = WaitForWindow(L"Notification", 0)) != nullptr; }, 15000);
+    const int pressesBefore = ReturnPresses;
+    PumpMessagesFor(2000);
+    WriteWholeFile("Z:" + stopFile, "");
+    ASSERT_NE(notification, nullptr) << "the reminder did not fire";
+    EXPECT_GT(ReturnPresses - pressesBefore, 5) << "the typed keys did not reach the other program";
+    EXPECT_EQ(GetForegroundWindow(), typing.GetHandle());
+    EXPECT_TRUE(IsWindowVisible(notification)) << "a typed Enter dismissed the reminder";
+
+    PumpMessagesFor(500);
+    POINT corner{2, 2};
+    ClientToScreen(notification, &corner);
+    ASSERT_TRUE(ClickAt(corner.x, corner.y));
+    ASSERT_TRUE(PressKeys("Return"));
+    EXPECT_TRUE(WaitUntilHidden(notification, 5000)) << "Enter did not press Close after a click";
+    fs::remove("Z:" + stopFile);
 }
 
 }  // namespace
