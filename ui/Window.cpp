@@ -120,6 +120,8 @@ void TWindow::SetOnSize(THandler handler) { OnSize = std::move(handler); }
 
 void TWindow::SetOnClose(THandler handler) { OnClose = std::move(handler); }
 
+void TWindow::SetOnSessionEnd(THandler handler) { OnSessionEnd = std::move(handler); }
+
 LRESULT CALLBACK TWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<TWindow*>(GetPropW(window, ControllingObjectProperty));
     if (!self) {
@@ -142,6 +144,13 @@ LRESULT TWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_CLOSE:
         RunHandler(OnClose);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) {
+            RunHandler(OnSessionEnd);
+        }
         return 0;
     default:
         break;

@@ -50,6 +50,9 @@ public:
     void Redraw();
     void SetOnSize(THandler handler);
     void SetOnClose(THandler handler);
+    // Runs when the user's session ends (logoff, shutdown, restart). The window never holds the
+    // session up; the system may end the process as soon as the handler returns.
+    void SetOnSessionEnd(THandler handler);
 
 private:
     struct TRecord;
@@ -60,6 +63,7 @@ private:
     std::unique_ptr<TRecord> Record;
     THandler OnSize;
     THandler OnClose;
+    THandler OnSessionEnd;
     TDialogWindowList* DialogWindows;
 };
 

@@ -119,6 +119,11 @@ void TNotificationEditorWindow::Save() {
     Close();
 }
 
+void TNotificationEditorWindow::EndSession() {
+    StopSoundDevices();
+    TemporaryFolder.Remove();
+}
+
 // The note file stays; the next ShowEditor replaces or deletes it.
 void TNotificationEditorWindow::Close() {
     StopSoundDevices();

@@ -56,12 +56,28 @@ void TNotificationWindow::Snooze(const TDurationText& step, int stepCount) {
     for (int i = 0; i < stepCount; ++i) {
         due = AddDuration(due, step);
     }
-    TNotification snoozed(due, Text);
-    if (SoundCopy) {
-        snoozed.SoundFile = SoundCopy->GetPath();
-    }
-    Store.AddNotification(snoozed);
+    StoreShownReminder(due);
     Dismiss();
+}
+
+void TNotificationWindow::EndSession() {
+    if (!IsShowingNotification()) {
+        return;
+    }
+    // No one is left to read a report of a store that failed, and the copy must go all the same.
+    try {
+        StoreShownReminder(Clock());
+    } catch (const std::exception&) {
+    }
+    Dismiss();
+}
+
+void TNotificationWindow::StoreShownReminder(const TDateTimeText& due) {
+    TNotification shown(due, Text);
+    if (SoundCopy) {
+        shown.SoundFile = SoundCopy->GetPath();
+    }
+    Store.AddNotification(shown);
 }
 
 void TNotificationWindow::Dismiss() {

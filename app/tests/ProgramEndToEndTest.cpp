@@ -14,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,18 @@ std::string FormatLocal(std::time_t moment) {
     char text[20] = {};
     std::strftime(text, sizeof(text), "%Y.%m.%d %H:%M:%S", &local);
     return text;
+}
+
+std::set<std::wstring> ListTemporaryFolders() {
+    wchar_t path[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, path);
+    std::set<std::wstring> folders;
+    for (const fs::directory_entry& entry : fs::directory_iterator(path)) {
+        if (entry.is_directory() && entry.path().filename().wstring().rfind(L"temp", 0) == 0) {
+            folders.insert(entry.path().filename().wstring());
+        }
+    }
+    return folders;
 }
 
 template <typename TCondition>
@@ -334,6 +347,34 @@ TEST_F(ProgramEndToEnd, WithoutASoundServerRecordingReportsItsFailureAndTheProgr
     EXPECT_EQ(FindWindowW(nullptr, CloseRequestTitle), closeRequest) << "the program ended";
     PostMessageW(closeRequest, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) == nullptr; }, 5000));
+}
+
+// Windows ends the process right after the session's end, running no destructor.
+TEST_F(ProgramEndToEnd, AnEndingSessionStoresTheShownReminderAgainAndLeavesNoTemporaryFolder) {
+    const fs::path note = GetDataFolder() / L"notifications.sound.0";
+    const std::string noteBytes(4000, '\x90');
+    WriteWholeFile(note, noteBytes);
+    WriteWholeFile(GetDataFolder() / L"notifications", "2001.01.01 10:00:00|" + note.string() + "|Call mum\r\n");
+    const std::set<std::wstring> temporaryBefore = ListTemporaryFolders();
+    Start();
+    ASSERT_NE(WaitForWindow(L"Notification"), nullptr);
+    ASSERT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000));
+    ASSERT_NE(ListTemporaryFolders(), temporaryBefore) << "the editor and the note copy hold folders of their own";
+
+    const std::time_t ended = std::time(nullptr);
+    TChildProcess endSession(L"wineboot.exe -e -f");
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(endSession.WaitForExit(30000, exitCode));
+    ASSERT_TRUE(Program->WaitForExit(10000, exitCode));
+
+    const std::vector<std::string> lines = ReadStoreLines();
+    ASSERT_EQ(lines.size(), 1u);
+    const size_t textStart = lines[0].rfind('|') + 1;
+    EXPECT_EQ(lines[0].substr(textStart), "Call mum");
+    EXPECT_GE(lines[0].substr(0, 19), FormatLocal(ended - 1));
+    EXPECT_LE(lines[0].substr(0, 19), FormatLocal(std::time(nullptr)));
+    EXPECT_EQ(ReadWholeFile(lines[0].substr(20, textStart - 21)), noteBytes);
+    EXPECT_EQ(ListTemporaryFolders(), temporaryBefore);
 }
 
 // Keys typed into another program while a reminder falls due stay with that program: an Enter
