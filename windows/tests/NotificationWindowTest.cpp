@@ -243,29 +243,6 @@ TEST_F(NotificationWindowTest, AResizeRecentresTheControlsAndTheNextReminderGets
     EXPECT_EQ(GetClientWidth(), firstClientWidth);
 }
 
-// The process ends right after the session does, running no destructor.
-TEST_F(NotificationWindowTest, AnEndingSessionStoresTheShownReminderAgainDueNowAndRemovesTheNoteCopy) {
-    Store.AddNotification(TNotification("2030.01.01 08:00:00", L"Later"));
-    StoreReminderWithNote(L"Call the plumber");
-    const std::vector<std::wstring> temporaryBefore = ListFolder(GetTemporaryFolder());
-    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
-    Window.EndSession();
-
-    EXPECT_FALSE(IsWindowVisible(GetHandle()));
-    EXPECT_FALSE(Window.IsShowingNotification());
-    EXPECT_EQ(ListFolder(GetTemporaryFolder()), temporaryBefore);
-    const std::vector<TNotification> stored = ReadStore();
-    ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[0].Date, Now);
-    EXPECT_EQ(stored[0].Text, L"Call the plumber");
-    EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
-    EXPECT_EQ(stored[1].Date, "2030.01.01 08:00:00");
-    EXPECT_EQ(stored[1].Text, L"Later");
-
-    Window.EndSession();
-    EXPECT_EQ(ReadStore().size(), 2u) << "with nothing on screen the store stays as it is";
-}
-
 // The store's failure reaches the application's report; the user can still snooze or close.
 TEST(NotificationWindowFailure, AStoreThatCannotWriteLeavesTheReminderOnScreen) {
     std::vector<std::string> reports;
