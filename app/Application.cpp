@@ -47,6 +47,13 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     hotKeysWindow.SetOnClosed(bindHotKeys);
 
     TNotificationWindow notificationWindow(dialogWindows, store);
+    // Windows ends the process soon after the session ends, without running a destructor: what
+    // matters of the teardown is done here, and the scheduler fires nothing more meanwhile.
+    closeRequestWindow.SetOnSessionEnd([&notificationWindow, &editor] {
+        notificationWindow.EndSession();
+        editor.EndSession();
+        PostQuitMessage(0);
+    });
 
     TTrayIcon trayIcon(GetExecutablePath(), 0, L"Nudgely");
     trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath] {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/DateTimeText.h"
+#include "store/CurrentDateTime.h"
 
 #include <functional>
 #include <string>

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <ctime>
 #include <limits>
 #include <sstream>
 
@@ -31,19 +30,6 @@ bool ReadDurationSeconds(const TDurationText& duration, std::int64_t& seconds) {
 }
 
 }  // namespace
-
-TDateTimeText GetCurrentDateTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    char buffer[20] = {};
-    std::strftime(buffer, sizeof(buffer), "%Y.%m.%d %H:%M:%S", &local);
-    return TDateTimeText(buffer);
-}
 
 TDateTimeText AddDuration(const TDateTimeText& date, const TDurationText& duration) {
     TCalendarFields fields;

@@ -9,8 +9,6 @@ using TDateTimeText = std::string;
 // A time span as "hours:minutes:seconds"; each field may carry a sign and any magnitude.
 using TDurationText = std::string;
 
-TDateTimeText GetCurrentDateTime();
-
 // Moves the wall-clock value itself, with no time zone involved: "01:00:00" is always one hour,
 // also across a daylight-saving change. An unreadable date or duration, or a result outside the
 // years 1601 to 9999, gives the empty text.

@@ -26,8 +26,11 @@ TTemporaryFolder::TTemporaryFolder() {
     }
 }
 
-TTemporaryFolder::~TTemporaryFolder() {
+TTemporaryFolder::~TTemporaryFolder() { Remove(); }
+
+void TTemporaryFolder::Remove() {
     if (!Path.empty()) {
         DeleteDirectoryRecursively(Path);
+        Path.clear();
     }
 }

@@ -12,6 +12,8 @@ public:
     TTemporaryFolder& operator=(const TTemporaryFolder&) = delete;
 
     const std::wstring& GetPath() const { return Path; }
+    // Deletes the folder now, for when no destructor will run; the path is empty afterwards.
+    void Remove();
 
 private:
     std::wstring Path;

@@ -98,6 +98,19 @@ void TWindow::Show(bool foreground) {
     }
 }
 
+// Being topmost for a moment lifts it above the active window too; it then stacks like any other
+// window again. The keyboard stays where the user is typing.
+void TWindow::ShowInFrontWithoutActivating() {
+    const UINT keepPlaceAndFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(Record->Handle, HWND_TOPMOST, 0, 0, 0, 0, keepPlaceAndFocus | SWP_SHOWWINDOW);
+    SetWindowPos(Record->Handle, HWND_NOTOPMOST, 0, 0, 0, 0, keepPlaceAndFocus);
+    FLASHWINFO flash{};
+    flash.cbSize = sizeof(flash);
+    flash.hwnd = Record->Handle;
+    flash.dwFlags = FLASHW_ALL | FLASHW_TIMERNOFG;
+    FlashWindowEx(&flash);
+}
+
 void TWindow::Hide() { ShowWindow(Record->Handle, SW_HIDE); }
 
 void TWindow::Move(TPoint position, TSize size) {
@@ -139,6 +152,8 @@ void TWindow::Redraw() {
 void TWindow::SetOnSize(THandler handler) { OnSize = std::move(handler); }
 
 void TWindow::SetOnClose(THandler handler) { OnClose = std::move(handler); }
+
+void TWindow::SetOnSessionEnd(THandler handler) { OnSessionEnd = std::move(handler); }
 
 LRESULT CALLBACK TWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<TWindow*>(GetPropW(window, ControllingObjectProperty));
@@ -203,6 +218,13 @@ LRESULT TWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_CLOSE:
         RunHandler(OnClose);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) {
+            RunHandler(OnSessionEnd);
+        }
         return 0;
     default:
         break;

@@ -42,6 +42,9 @@ public:
     int ScaleForDpi(int pixels) const;
     // Shows the window restored if it was minimized, and inside its monitor's work area.
     void Show(bool foreground);
+    // Shows the window above the others once, without taking the keyboard from the active
+    // window, and flashes its taskbar button until the user turns to it.
+    void ShowInFrontWithoutActivating();
     void Hide();
     void Move(TPoint position, TSize size);
     TPoint GetPosition() const;
@@ -53,6 +56,9 @@ public:
     void Redraw();
     void SetOnSize(THandler handler);
     void SetOnClose(THandler handler);
+    // Runs when the user's session ends (logoff, shutdown, restart). The window never holds the
+    // session up; the system may end the process as soon as the handler returns.
+    void SetOnSessionEnd(THandler handler);
 
 private:
     struct TRecord;
@@ -65,6 +71,7 @@ private:
     std::unique_ptr<TRecord> Record;
     THandler OnSize;
     THandler OnClose;
+    THandler OnSessionEnd;
     TDialogWindowList* DialogWindows;
 };
 

@@ -1,6 +1,7 @@
 #include "windows/NotificationEditorWindow.h"
 
 #include "app/help/Help.h"
+#include "store/CurrentDateTime.h"
 #include "store/FileOperations.h"
 
 #include <algorithm>
@@ -116,6 +117,11 @@ void TNotificationEditorWindow::Save() {
         Db.DeleteNotification(EditedId);
     }
     Close();
+}
+
+void TNotificationEditorWindow::EndSession() {
+    StopSoundDevices();
+    TemporaryFolder.Remove();
 }
 
 // The note file stays; the next ShowEditor replaces or deletes it.

@@ -39,7 +39,7 @@ void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, co
     }
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
-    Window.Show(true);
+    Window.ShowInFrontWithoutActivating();
     if (SoundCopy) {
         // The text is what matters: a missing sound device is reported, but the reminder stays
         // on screen instead of being held back for good.
@@ -57,12 +57,28 @@ void TNotificationWindow::Snooze(const TDurationText& step, int stepCount) {
     for (int i = 0; i < stepCount; ++i) {
         due = AddDuration(due, step);
     }
-    TNotification snoozed(due, Text);
-    if (SoundCopy) {
-        snoozed.SoundFile = SoundCopy->GetPath();
-    }
-    Store.AddNotification(snoozed);
+    StoreShownReminder(due);
     Dismiss();
+}
+
+void TNotificationWindow::EndSession() {
+    if (!IsShowingNotification()) {
+        return;
+    }
+    // No one is left to read a report of a store that failed, and the copy must go all the same.
+    try {
+        StoreShownReminder(Clock());
+    } catch (const std::exception&) {
+    }
+    Dismiss();
+}
+
+void TNotificationWindow::StoreShownReminder(const TDateTimeText& due) {
+    TNotification shown(due, Text);
+    if (SoundCopy) {
+        shown.SoundFile = SoundCopy->GetPath();
+    }
+    Store.AddNotification(shown);
 }
 
 void TNotificationWindow::Dismiss() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/DateTimeText.h"
+#include "store/CurrentDateTime.h"
 #include "ui/ControlButton.h"
 #include "ui/Window.h"
 
@@ -29,9 +29,14 @@ public:
     bool IsShowingNotification() const { return TextView != nullptr; }
     // Copies what it needs: the caller may remove the reminder and its sound file at once.
     void ShowNotification(const std::wstring& soundFilePath, const std::wstring& text);
+    // The session ends and the process with it, before any destructor runs: the reminder on
+    // screen goes back into the store, due now, so that the next start shows it again; its sound
+    // stops and its note copy goes.
+    void EndSession();
 
 private:
     void Snooze(const TDurationText& step, int stepCount);
+    void StoreShownReminder(const TDateTimeText& due);
     void Dismiss();
     void ForgetShownReminder();
     void ReplaySound();

@@ -2,6 +2,7 @@
 // editor, the notification, the list, snoozing and quitting, on the private X display.
 #include "tests/support/ChildProcess.h"
 #include "tests/support/DesktopDriver.h"
+#include "tests/support/MessagePumping.h"
 #include "tests/support/ProgramFiles.h"
 #include "tests/support/UnixCommand.h"
 
@@ -13,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,18 @@ std::string FormatLocal(std::time_t moment) {
     return text;
 }
 
+std::set<std::wstring> ListTemporaryFolders() {
+    wchar_t path[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, path);
+    std::set<std::wstring> folders;
+    for (const fs::directory_entry& entry : fs::directory_iterator(path)) {
+        if (entry.is_directory() && entry.path().filename().wstring().rfind(L"temp", 0) == 0) {
+            folders.insert(entry.path().filename().wstring());
+        }
+    }
+    return folders;
+}
+
 template <typename TCondition>
 bool WaitFor(TCondition condition, DWORD milliseconds) {
     const DWORD start = GetTickCount();
@@ -57,13 +71,22 @@ bool WaitFor(TCondition condition, DWORD milliseconds) {
     return true;
 }
 
+int ReturnPresses = 0;
+
+LRESULT CALLBACK CountReturnPresses(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        ++ReturnPresses;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // A window of the test's own, to give the X keyboard focus to: a global hot key reaches Wine
-// only while one of its windows has it.
+// only while one of its windows has it. It stands for another program the user types into.
 class TFocusTarget {
 public:
     TFocusTarget() {
         WNDCLASSW windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpfnWndProc = CountReturnPresses;
         windowClass.lpszClassName = L"NudgelyTestFocusTarget";
         RegisterClassW(&windowClass);
         Window = CreateWindowExW(0, windowClass.lpszClassName, L"focus target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600,
@@ -74,6 +97,9 @@ public:
     TFocusTarget& operator=(const TFocusTarget&) = delete;
 
     bool PressGlobally(const std::string& keys) { return FocusWindow(Window) && PressKeys(keys); }
+    // Without a window manager the X focus and the active window are set one by one.
+    bool Activate() { return FocusWindow(Window) && SetForegroundWindow(Window); }
+    HWND GetHandle() const { return Window; }
 
 private:
     HWND Window;
@@ -321,6 +347,67 @@ TEST_F(ProgramEndToEnd, WithoutASoundServerRecordingReportsItsFailureAndTheProgr
     EXPECT_EQ(FindWindowW(nullptr, CloseRequestTitle), closeRequest) << "the program ended";
     PostMessageW(closeRequest, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitFor([] { return FindWindowW(nullptr, CloseRequestTitle) == nullptr; }, 5000));
+}
+
+// Windows ends the process right after the session's end, running no destructor.
+TEST_F(ProgramEndToEnd, AnEndingSessionStoresTheShownReminderAgainAndLeavesNoTemporaryFolder) {
+    const fs::path note = GetDataFolder() / L"notifications.sound.0";
+    const std::string noteBytes(4000, '\x90');
+    WriteWholeFile(note, noteBytes);
+    const std::string later = "2099.01.01 10:00:00||Later";
+    WriteWholeFile(GetDataFolder() / L"notifications",
+                   "2001.01.01 10:00:00|" + note.string() + "|Call mum\r\n" + later + "\r\n");
+    const std::set<std::wstring> temporaryBefore = ListTemporaryFolders();
+    Start();
+    ASSERT_NE(WaitForWindow(L"Notification"), nullptr);
+    ASSERT_TRUE(WaitFor([] { return ReadStoreLines().size() == 1; }, 3000));
+    ASSERT_NE(ListTemporaryFolders(), temporaryBefore) << "the editor and the note copy hold folders of their own";
+
+    const std::time_t ended = std::time(nullptr);
+    TChildProcess endSession(L"wineboot.exe -e -f");
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(endSession.WaitForExit(30000, exitCode));
+    ASSERT_TRUE(Program->WaitForExit(10000, exitCode));
+
+    const std::vector<std::string> lines = ReadStoreLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], later) << "nothing else in the store changes";
+    const size_t textStart = lines[0].rfind('|') + 1;
+    EXPECT_EQ(lines[0].substr(textStart), "Call mum");
+    EXPECT_GE(lines[0].substr(0, 19), FormatLocal(ended - 1));
+    EXPECT_LE(lines[0].substr(0, 19), FormatLocal(std::time(nullptr)));
+    EXPECT_EQ(ReadWholeFile(lines[0].substr(20, textStart - 21)), noteBytes);
+    EXPECT_EQ(ListTemporaryFolders(), temporaryBefore);
+}
+
+// Keys typed into another program while a reminder falls due stay with that program: an Enter
+// would otherwise press Close on a reminder the user has not seen.
+TEST_F(ProgramEndToEnd, AReminderFallingDueWhileTheUserTypesElsewhereTakesNoKeysUntilClicked) {
+    WriteWholeFile(GetDataFolder() / L"notifications", FormatLocal(std::time(nullptr) + 6) + "||Stretch\r\n");
+    Start();
+    TFocusTarget typing;
+    ASSERT_TRUE(typing.Activate());
+    const std::string stopFile = "/tmp/nudgely-typing-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(StartUnixCommand("for i in $(seq 400); do [ -e " + stopFile +
+                                 " ] && break; xdotool key Return; sleep 0.05; done"));
+    HWND notification = nullptr;
+    PumpMessagesUntil(
+        [&] { return (notification = WaitForWindow(L"Notification", 0)) != nullptr; }, 15000);
+    const int pressesBefore = ReturnPresses;
+    PumpMessagesFor(2000);
+    WriteWholeFile("Z:" + stopFile, "");
+    ASSERT_NE(notification, nullptr) << "the reminder did not fire";
+    EXPECT_GT(ReturnPresses - pressesBefore, 5) << "the typed keys did not reach the other program";
+    EXPECT_EQ(GetForegroundWindow(), typing.GetHandle());
+    EXPECT_TRUE(IsWindowVisible(notification)) << "a typed Enter dismissed the reminder";
+
+    PumpMessagesFor(500);
+    POINT corner{2, 2};
+    ClientToScreen(notification, &corner);
+    ASSERT_TRUE(ClickAt(corner.x, corner.y));
+    ASSERT_TRUE(PressKeys("Return"));
+    EXPECT_TRUE(WaitUntilHidden(notification, 5000)) << "Enter did not press Close after a click";
+    fs::remove("Z:" + stopFile);
 }
 
 }  // namespace

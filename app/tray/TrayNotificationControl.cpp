@@ -6,6 +6,9 @@
 namespace {
 
 const UINT CallbackMessage = WM_USER;
+const UINT_PTR RetryTimerIdentifier = 1;
+const UINT RetryPeriodMilliseconds = 2000;
+const int RetryCount = 30;
 
 // The record without the balloon icon handle, which the shell of every supported system accepts:
 // 968 bytes in 64-bit programs, 952 in 32-bit ones.
@@ -15,7 +18,10 @@ const DWORD RecordSize = offsetof(NOTIFYICONDATAW, guidItem) + sizeof(GUID);
 
 TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std::wstring& executablePath,
                                                       int iconIndex, const std::wstring& tooltip)
-    : TControl(owner), Icon(executablePath, iconIndex), Record() {
+    : TControl(owner),
+      Icon(executablePath, iconIndex),
+      Record(),
+      ShellRestartMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
     Record.cbSize = RecordSize;
     Record.hWnd = owner.GetHandle();
     Record.uID = 0;
@@ -26,16 +32,44 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     const size_t tipLength = std::min(tooltip.size(), sizeof(Record.szTip) / sizeof(Record.szTip[0]) - 1);
     std::copy_n(tooltip.begin(), tipLength, Record.szTip);
     Record.szTip[tipLength] = L'\0';
-    Shell_NotifyIconW(NIM_ADD, &Record);
+    AddIcon();
 }
 
-TTrayIcon::TNotificationControl::~TNotificationControl() { Shell_NotifyIconW(NIM_DELETE, &Record); }
+TTrayIcon::TNotificationControl::~TNotificationControl() {
+    KillTimer(GetWindow().GetHandle(), RetryTimerIdentifier);
+    Shell_NotifyIconW(NIM_DELETE, &Record);
+}
 
 void TTrayIcon::TNotificationControl::SetOnMenuRequest(THandler handler) { OnMenuRequest = std::move(handler); }
 
 void TTrayIcon::TNotificationControl::SetOnDoubleClick(THandler handler) { OnDoubleClick = std::move(handler); }
 
+// A shell that is still starting, or too busy to answer in time, refuses the icon.
+void TTrayIcon::TNotificationControl::AddIcon() {
+    if (Shell_NotifyIconW(NIM_ADD, &Record)) {
+        return;
+    }
+    RetriesLeft = RetryCount;
+    SetTimer(GetWindow().GetHandle(), RetryTimerIdentifier, RetryPeriodMilliseconds, nullptr);
+}
+
+void TTrayIcon::TNotificationControl::RetryAddingIcon() {
+    --RetriesLeft;
+    if (Shell_NotifyIconW(NIM_ADD, &Record) || RetriesLeft <= 0) {
+        KillTimer(GetWindow().GetHandle(), RetryTimerIdentifier);
+    }
+}
+
 bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {
+    if (ShellRestartMessage != 0 && message.message == ShellRestartMessage) {
+        AddIcon();
+        return true;
+    }
+    if (message.message == WM_TIMER && message.wParam == RetryTimerIdentifier) {
+        RetryAddingIcon();
+        message.result = 0;
+        return true;
+    }
     if (message.message != CallbackMessage) {
         return false;
     }

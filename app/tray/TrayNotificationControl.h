@@ -7,7 +7,10 @@
 #include <shellapi.h>
 
 // Adds the icon to the notification area for its lifetime and turns the shell's callback
-// messages, which reach its window as WM_USER, into the menu and double-click handlers.
+// messages, which reach its window as WM_USER, into the menu and double-click handlers. A shell
+// that restarts forgets every icon and announces itself with "TaskbarCreated", which only
+// top-level windows receive: the icon is added again then. An icon the shell refuses is tried
+// again every two seconds for a minute, on timer 1 of the window.
 class TTrayIcon::TNotificationControl : public TWindow::TControl {
 public:
     TNotificationControl(TWindow& owner, const std::wstring& executablePath, int iconIndex,
@@ -22,8 +25,13 @@ public:
     bool ProcessMessage(TMessage& message) override;
 
 private:
+    void AddIcon();
+    void RetryAddingIcon();
+
     TExtractedIcon Icon;
     NOTIFYICONDATAW Record;
     THandler OnMenuRequest;
     THandler OnDoubleClick;
+    UINT ShellRestartMessage;
+    int RetriesLeft = 0;
 };

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 TEST(AddDurationTest, CarriesIntoTheNextDayMonthAndYear) {
     EXPECT_EQ(AddDuration("2011.05.31 23:59:59", "00:00:01"), "2011.06.01 00:00:00");
     EXPECT_EQ(AddDuration("2011.12.31 23:00:00", "01:00:00"), "2012.01.01 00:00:00");
@@ -75,19 +73,4 @@ TEST(DateTimeTextTest, OrdersChronologicallyAsBytes) {
     EXPECT_GT(date, TDateTimeText("2011.05.01 12:12:12"));
     EXPECT_EQ(date, TDateTimeText("2011.05.16 22:53:00"));
     EXPECT_LT(TDateTimeText(), date);
-}
-
-TEST(DateTimeTextTest, CurrentDateTimeHasTheFixedPicture) {
-    const TDateTimeText now = GetCurrentDateTime();
-    ASSERT_EQ(now.size(), 19u);
-    const std::string picture = "dddd.dd.dd dd:dd:dd";
-    for (std::size_t i = 0; i < picture.size(); ++i) {
-        if (picture[i] == 'd') {
-            EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(now[i]))) << now;
-        } else {
-            EXPECT_EQ(now[i], picture[i]) << now;
-        }
-    }
-    TCalendarFields fields;
-    EXPECT_TRUE(ReadDateTimeFields(now, fields)) << now;
 }

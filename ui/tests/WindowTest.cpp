@@ -102,6 +102,18 @@ TEST(WindowCore, ClosingWithoutHandlerLeavesTheWindowOpenAndTheHandlerRunsOtherw
     EXPECT_TRUE(IsWindow(window.GetHandle()));
 }
 
+// A session that another program kept from ending goes on; only the end itself runs the handler.
+TEST(WindowCore, TheSessionEndHandlerRunsOnlyWhenTheSessionReallyEnds) {
+    TWindow window(L"session", false, nullptr);
+    int ends = 0;
+    window.SetOnSessionEnd([&] { ++ends; });
+    EXPECT_EQ(SendMessageW(window.GetHandle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    SendMessageW(window.GetHandle(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(ends, 0);
+    SendMessageW(window.GetHandle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(ends, 1);
+}
+
 TEST(WindowCore, SizeHandlerRunsWhenTheWindowIsResized) {
     TWindow window(L"size", false, nullptr);
     int sizes = 0;

@@ -3,7 +3,7 @@
 //   windows_editorlist_showcase editor-new | editor-edit | list
 
 #include "app/help/Help.h"
-#include "store/DateTimeText.h"
+#include "store/CurrentDateTime.h"
 #include "windows/NotificationsListWindow.h"
 #include "windows/tests/ScratchStore.h"
 

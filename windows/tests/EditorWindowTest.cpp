@@ -1,4 +1,4 @@
-#include "store/DateTimeText.h"
+#include "store/CurrentDateTime.h"
 #include "store/ReplacementFile.h"
 #include "tests/support/LayoutCheck.h"
 #include "windows/tests/EditorTestFixture.h"

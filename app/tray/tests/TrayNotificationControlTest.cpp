@@ -122,3 +122,57 @@ TEST(TrayIcon, ShowsItsIconInTheNotificationAreaForItsLifetime) {
     icon.reset();
     EXPECT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(tray) == FALSE; }, 3000));
 }
+
+namespace {
+
+HWND WaitForTrayWindow() {
+    HWND tray = nullptr;
+    PumpMessagesUntil([&] { return (tray = FindWindowW(nullptr, L"Wine System Tray")) != nullptr; }, 3000);
+    return tray;
+}
+
+bool WaitForTrayShown(HWND tray, bool shown) {
+    return PumpMessagesUntil([&] { return (IsWindowVisible(tray) != FALSE) == shown; }, 5000);
+}
+
+}  // namespace
+
+// A restarting shell has forgotten every icon when it broadcasts "TaskbarCreated".
+TEST(TrayIcon, AddsItsIconAgainWhenTheShellAnnouncesARestart) {
+    TTrayIcon icon(GetOwnExecutablePath(), 0, L"Nudgely");
+    HWND tray = WaitForTrayWindow();
+    if (!tray) {
+        GTEST_SKIP() << "the notification area is not a window that can be found here";
+    }
+    ASSERT_TRUE(WaitForTrayShown(tray, true));
+    NOTIFYICONDATAW forgotten{};
+    forgotten.cbSize = sizeof(forgotten);
+    forgotten.hWnd = FindWindowW(L"TWindow", L"dummy");
+    forgotten.uID = 0;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &forgotten));
+    ASSERT_TRUE(WaitForTrayShown(tray, false));
+
+    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitForTrayShown(tray, true));
+}
+
+// The shell refuses an icon that it already holds for the same window and identifier.
+TEST(TrayNotificationControl, AnIconTheShellRefusedIsAddedOnceTheShellTakesIt) {
+    TWindow window(L"tray host", false, nullptr);
+    NOTIFYICONDATAW blocking{};
+    blocking.cbSize = sizeof(blocking);
+    blocking.hWnd = window.GetHandle();
+    blocking.uID = 0;
+    blocking.uFlags = NIF_ICON;
+    blocking.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocking));
+    HWND tray = WaitForTrayWindow();
+    if (!tray) {
+        GTEST_SKIP() << "the notification area is not a window that can be found here";
+    }
+    TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"refused");
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &blocking));
+    ASSERT_TRUE(WaitForTrayShown(tray, false));
+
+    EXPECT_TRUE(WaitForTrayShown(tray, true));
+}
