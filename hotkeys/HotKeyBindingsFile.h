@@ -15,3 +15,9 @@ struct THotKeyBinding {
 // The well-formed lines in file order. Empty lines, lines without a colon and lines whose hot key
 // text does not parse are left out; action names are not checked here.
 std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input);
+
+// The binding's line, with its line end.
+std::string FormatHotKeyBinding(const THotKeyBinding& binding);
+// Whether the binding's line reads back as the same binding. Some cannot: Insert's key character
+// is the dash, and a combination without a key has no key character at all.
+bool IsReadBackUnchanged(const THotKeyBinding& binding);
