@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (binding.hotKey.key != 0) {
             FUZZ_CHECK(IsReadBackUnchanged(binding));
             kept.push_back(binding);
-            written += FormatHotKeyBinding(binding);
+            written += FormatHotKeyBinding(binding) + "\n";
         }
     }
     std::istringstream writtenInput(written);

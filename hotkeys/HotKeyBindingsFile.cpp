@@ -23,11 +23,11 @@ std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input) {
 }
 
 std::string FormatHotKeyBinding(const THotKeyBinding& binding) {
-    return binding.action + ":" + FormatHotKey(binding.hotKey) + "\r\n";
+    return binding.action + ":" + FormatHotKey(binding.hotKey);
 }
 
 bool IsReadBackUnchanged(const THotKeyBinding& binding) {
-    std::istringstream line(FormatHotKeyBinding(binding));
+    std::istringstream line(FormatHotKeyBinding(binding) + "\n");
     const std::vector<THotKeyBinding> read = ReadHotKeyBindings(line);
     return read.size() == 1 && read[0].action == binding.action && read[0].hotKey == binding.hotKey;
 }

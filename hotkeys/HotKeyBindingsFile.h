@@ -16,8 +16,9 @@ struct THotKeyBinding {
 // text does not parse are left out; action names are not checked here.
 std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input);
 
-// The binding's line, with its line end.
+// The binding's line, without its line end.
 std::string FormatHotKeyBinding(const THotKeyBinding& binding);
 // Whether the binding's line reads back as the same binding. Some cannot: Insert's key character
-// is the dash, and a combination without a key has no key character at all.
+// is the dash, and a combination without a key has no key character at all. The line is read as
+// a text stream gives it, without the carriage return of its line end.
 bool IsReadBackUnchanged(const THotKeyBinding& binding);

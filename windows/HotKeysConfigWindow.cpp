@@ -28,7 +28,7 @@ void AppendBinding(std::string& content, const char* action, const char* caption
     if (!IsReadBackUnchanged(binding)) {
         throw THotKeysConfigWindow::TUnsavableCombination(caption);
     }
-    content += FormatHotKeyBinding(binding);
+    content += FormatHotKeyBinding(binding) + "\r\n";
 }
 
 }  // namespace

@@ -67,6 +67,7 @@ TEST(HotKeyBindingsFile, OnlyBindingsWhoseLineReadsBackTheSameCanBeWritten) {
         {MakeHotKey('N', false, true, true, false), true},
         {MakeHotKey(0xDE, true, false, false, false), true},
         {MakeHotKey('\r', false, false, true, false), true},
+        {MakeHotKey('N', false, false, false, false), true},
         // Insert's key character is the dash.
         {MakeHotKey(0x2D, false, false, true, false), false},
         {MakeHotKey(0, false, true, true, false), false},
@@ -77,5 +78,5 @@ TEST(HotKeyBindingsFile, OnlyBindingsWhoseLineReadsBackTheSameCanBeWritten) {
         EXPECT_EQ(IsReadBackUnchanged(binding), example.readBack) << FormatHotKey(example.hotKey);
     }
     EXPECT_EQ(FormatHotKeyBinding(THotKeyBinding{"ViewAllNotifications", ParseHotKey("Ctrl-Shift-L")}),
-              "ViewAllNotifications:Ctrl-Shift-L\r\n");
+              "ViewAllNotifications:Ctrl-Shift-L");
 }

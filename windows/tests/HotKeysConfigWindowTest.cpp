@@ -208,6 +208,18 @@ TEST_F(HotKeysConfigWindowTest, ACombinationTheFileCannotHoldIsRefusedWithAMessa
     }
 }
 
+// Its line reads back only without the carriage return of the line end.
+TEST_F(HotKeysConfigWindowTest, AKeyWithoutModifiersIsSavedAndShownAgain) {
+    ShowWithFile(DefaultFile);
+    SendMessageW(AddField(), HKM_SETHOTKEY, MAKEWORD(VK_F5, 0), 0);
+    Click(FindButton(GetHandle(), L"Save"));
+    EXPECT_EQ(ReadFileBytes(HotKeysPath), "AddNotification:t\r\n");
+
+    Window.ShowHotKeys();
+    EXPECT_TRUE(IsChecked(AddCheckBox()));
+    EXPECT_EQ(ReadCombination(AddField()), MAKEWORD(VK_F5, 0));
+}
+
 // The old file stays whole, so the reload after the window closes finds the old hot keys.
 TEST_F(HotKeysConfigWindowTest, ASaveThatFailsLeavesTheOldFileAndItsHotKeys) {
     std::vector<std::string> reports;
