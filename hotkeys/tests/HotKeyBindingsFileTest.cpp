@@ -1,6 +1,5 @@
 #include "hotkeys/HotKeyBindingsFile.h"
 #include "hotkeys/HotKeyText.h"
-#include "hotkeys/tests/HotKeyValues.h"
 
 #include <gtest/gtest.h>
 
@@ -57,26 +56,4 @@ TEST(HotKeyBindingsFile, AnEmptyOrUnreadableStreamGivesNoBindings) {
     std::istringstream failed("AddNotification:Ctrl-Alt-N\n");
     failed.setstate(std::ios::failbit);
     EXPECT_TRUE(ReadHotKeyBindings(failed).empty());
-}
-
-TEST(HotKeyBindingsFile, OnlyBindingsWhoseLineReadsBackTheSameCanBeWritten) {
-    const struct {
-        THotKey hotKey;
-        bool readBack;
-    } cases[] = {
-        {MakeHotKey('N', false, true, true, false), true},
-        {MakeHotKey(0xDE, true, false, false, false), true},
-        {MakeHotKey('\r', false, false, true, false), true},
-        {MakeHotKey('N', false, false, false, false), true},
-        // Insert's key character is the dash.
-        {MakeHotKey(0x2D, false, false, true, false), false},
-        {MakeHotKey(0, false, true, true, false), false},
-        {MakeHotKey('\n', false, false, true, false), false},
-    };
-    for (const auto& example : cases) {
-        const THotKeyBinding binding{"AddNotification", example.hotKey};
-        EXPECT_EQ(IsReadBackUnchanged(binding), example.readBack) << FormatHotKey(example.hotKey);
-    }
-    EXPECT_EQ(FormatHotKeyBinding(THotKeyBinding{"ViewAllNotifications", ParseHotKey("Ctrl-Shift-L")}),
-              "ViewAllNotifications:Ctrl-Shift-L");
 }
