@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/CloseRequest.h"
 #include "app/DueReminderCheck.h"
 #include "app/TrayMenu.h"
 #include "app/help/Help.h"
@@ -30,6 +31,7 @@ std::wstring GetExecutablePath() {
 void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, const std::wstring& closeRequestWindowTitle) {
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
     closeRequestWindow.SetOnClose([] { PostQuitMessage(0); });
+    AcceptCloseRequestsFromAnyProcess(closeRequestWindow.GetHandle());
 
     const std::wstring helpFilePath = GetHelpFilePath();
     TDialogWindowList dialogWindows;

@@ -38,3 +38,8 @@ int SendCloseRequest(const std::wstring& closeRequestWindowTitle) {
     WaitForSingleObject(process.Get(), 2000);
     return 0;
 }
+
+// A refusal changes nothing for an instance that is not elevated, so it is not reported.
+void AcceptCloseRequestsFromAnyProcess(HWND closeRequestWindow) {
+    ChangeWindowMessageFilterEx(closeRequestWindow, WM_CLOSE, MSGFLT_ALLOW, nullptr);
+}

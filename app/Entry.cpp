@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GlobalMutex.h"
+#include "app/help/Help.h"
 #include "store/NotificationsDb.h"
 #include "store/SelfTest.h"
 #include "ui/WideText.h"
@@ -23,6 +24,7 @@ int RunInstance() {
         PrepareDataFolder(paths);
         TNotificationsDb store(paths.Store);
         RunApplication(store, paths.HotKeys, CloseRequestWindowTitle);
+        CloseHelpViewer();
         return 0;
     } catch (const TGlobalMutex::TException&) {
         MessageBoxW(nullptr, L"Nudgely is already running", L"Message", MB_OK);

@@ -30,8 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string written;
     for (const THotKeyBinding& binding : bindings) {
         if (binding.hotKey.key != 0) {
+            FUZZ_CHECK(IsReadBackUnchanged(binding));
             kept.push_back(binding);
-            written += binding.action + ":" + FormatHotKey(binding.hotKey) + "\n";
+            written += FormatHotKeyBinding(binding) + "\n";
         }
     }
     std::istringstream writtenInput(written);

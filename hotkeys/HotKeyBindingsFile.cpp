@@ -3,6 +3,8 @@
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "hotkeys/HotKeyText.h"
 
+#include <sstream>
+
 std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input) {
     std::vector<THotKeyBinding> bindings;
     std::string line;
@@ -18,4 +20,14 @@ std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input) {
         }
     }
     return bindings;
+}
+
+std::string FormatHotKeyBinding(const THotKeyBinding& binding) {
+    return binding.action + ":" + FormatHotKey(binding.hotKey);
+}
+
+bool IsReadBackUnchanged(const THotKeyBinding& binding) {
+    std::istringstream line(FormatHotKeyBinding(binding) + "\n");
+    const std::vector<THotKeyBinding> read = ReadHotKeyBindings(line);
+    return read.size() == 1 && read[0].action == binding.action && read[0].hotKey == binding.hotKey;
 }

@@ -15,3 +15,10 @@ struct THotKeyBinding {
 // The well-formed lines in file order. Empty lines, lines without a colon and lines whose hot key
 // text does not parse are left out; action names are not checked here.
 std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input);
+
+// The binding's line, without its line end.
+std::string FormatHotKeyBinding(const THotKeyBinding& binding);
+// Whether the binding's line reads back as the same binding. Some cannot: Insert's key character
+// is the dash, and a combination without a key has no key character at all. The line is read as
+// a text stream gives it, without the carriage return of its line end.
+bool IsReadBackUnchanged(const THotKeyBinding& binding);

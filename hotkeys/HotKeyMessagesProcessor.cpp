@@ -3,7 +3,8 @@
 namespace {
 
 UINT ToSystemModifiers(const THotKey& hotKey) {
-    UINT modifiers = 0;
+    // A held combination would otherwise run its action again at every key repeat.
+    UINT modifiers = MOD_NOREPEAT;
     if (hotKey.alt) {
         modifiers |= MOD_ALT;
     }

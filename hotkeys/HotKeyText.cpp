@@ -34,6 +34,11 @@ THotKey ParseHotKey(const std::string& text) {
             if (position == 0 && text.size() > 1) {
                 throw TGlobalHotKeyManager::TExceptionIncorrectStringRepresentation();
             }
+            // "Ctrl-Alt+N" must not bind Ctrl+A and take select-all away from every program. A
+            // dash after the key would have been read as the end of a modifier already.
+            if (text.find('+', position + 1) != std::string::npos) {
+                throw TGlobalHotKeyManager::TExceptionIncorrectStringRepresentation();
+            }
             // Read as a byte: a key code above 127 must not come back negative.
             hotKey.key = static_cast<unsigned char>(text[position]);
             return hotKey;

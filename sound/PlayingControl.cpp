@@ -9,8 +9,7 @@ namespace {
 HWAVEOUT OpenOutputDevice(HWND callbackWindow) {
     const TPcmFormat pcm = MakePcmFormat();
     HWAVEOUT handle = nullptr;
-    if (waveOutOpen(&handle, WAVE_MAPPER, &pcm.Format, reinterpret_cast<DWORD_PTR>(callbackWindow), 0,
-                    CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
+    if (GetWaveAudioLibrary().OpenOutput(&handle, &pcm.Format, callbackWindow) != MMSYSERR_NOERROR) {
         throw TSoundPlayer::TException();
     }
     return handle;
@@ -30,7 +29,7 @@ TSoundPlayer::TPlayingControl::TPlayingControl(TWindow& owner, const std::wstrin
 
 TSoundPlayer::TPlayingControl::~TPlayingControl() {
     Stopping = true;
-    waveOutReset(Device.GetHandle());
+    GetWaveAudioLibrary().OutReset(Device.GetHandle());
     const bool allBack = PumpDeviceMessagesUntil(GetWindow().GetHandle(), MM_WOM_OPEN, MM_WOM_DONE,
                                                  [this] { return QueuedCount == 0; }, DeviceStopTimeoutMilliseconds);
     if (!allBack) {
@@ -62,11 +61,11 @@ void TSoundPlayer::TPlayingControl::FeedBuffer(char* buffer, DWORD byteCount) {
         return;
     }
     std::unique_ptr<WAVEHDR> header = MakeWaveHeader(buffer, bytesRead);
-    if (waveOutPrepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+    if (GetWaveAudioLibrary().OutPrepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
         return;
     }
-    if (waveOutWrite(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
-        waveOutUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
+    if (GetWaveAudioLibrary().OutWrite(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+        GetWaveAudioLibrary().OutUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
         return;
     }
     header.release();
@@ -76,7 +75,7 @@ void TSoundPlayer::TPlayingControl::FeedBuffer(char* buffer, DWORD byteCount) {
 void TSoundPlayer::TPlayingControl::TakeBackBuffer(WAVEHDR* returned) {
     std::unique_ptr<WAVEHDR> header(returned);
     --QueuedCount;
-    waveOutUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
+    GetWaveAudioLibrary().OutUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
     if (!Stopping) {
         FeedBuffer(header->lpData, header->dwBufferLength);
     }

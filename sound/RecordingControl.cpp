@@ -9,8 +9,7 @@ namespace {
 HWAVEIN OpenInputDevice(HWND callbackWindow) {
     const TPcmFormat pcm = MakePcmFormat();
     HWAVEIN handle = nullptr;
-    if (waveInOpen(&handle, WAVE_MAPPER, &pcm.Format, reinterpret_cast<DWORD_PTR>(callbackWindow), 0,
-                   CALLBACK_WINDOW) != MMSYSERR_NOERROR) {
+    if (GetWaveAudioLibrary().OpenInput(&handle, &pcm.Format, callbackWindow) != MMSYSERR_NOERROR) {
         throw TSoundRecorder::TException();
     }
     return handle;
@@ -26,7 +25,7 @@ TSoundRecorder::TRecordingControl::TRecordingControl(TWindow& owner, const std::
       Device(OpenInputDevice(owner.GetHandle())) {
     QueueBuffer(BufferA.get());
     QueueBuffer(BufferB.get());
-    if (waveInStart(Device.GetHandle()) != MMSYSERR_NOERROR) {
+    if (GetWaveAudioLibrary().InStart(Device.GetHandle()) != MMSYSERR_NOERROR) {
         StopRecording();
         throw TException();
     }
@@ -50,11 +49,11 @@ bool TSoundRecorder::TRecordingControl::ProcessMessage(TMessage& message) {
 // A buffer that cannot be queued is left out without a report: the recording only gets shorter.
 void TSoundRecorder::TRecordingControl::QueueBuffer(char* buffer) {
     std::unique_ptr<WAVEHDR> header = MakeWaveHeader(buffer, PcmBufferBytes);
-    if (waveInPrepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+    if (GetWaveAudioLibrary().InPrepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
         return;
     }
-    if (waveInAddBuffer(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
-        waveInUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
+    if (GetWaveAudioLibrary().InAddBuffer(Device.GetHandle(), header.get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
+        GetWaveAudioLibrary().InUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
         return;
     }
     header.release();
@@ -64,7 +63,7 @@ void TSoundRecorder::TRecordingControl::QueueBuffer(char* buffer) {
 void TSoundRecorder::TRecordingControl::TakeBackBuffer(WAVEHDR* returned) {
     std::unique_ptr<WAVEHDR> header(returned);
     --QueuedCount;
-    waveInUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
+    GetWaveAudioLibrary().InUnprepareHeader(Device.GetHandle(), header.get(), sizeof(WAVEHDR));
     File.write(header->lpData, header->dwBytesRecorded);
     // Once the stop has begun the device records no more, and a buffer queued again would never
     // come back.
@@ -75,7 +74,7 @@ void TSoundRecorder::TRecordingControl::TakeBackBuffer(WAVEHDR* returned) {
 
 void TSoundRecorder::TRecordingControl::StopRecording() {
     Stopping = true;
-    waveInReset(Device.GetHandle());
+    GetWaveAudioLibrary().InReset(Device.GetHandle());
     const bool allBack = PumpDeviceMessagesUntil(GetWindow().GetHandle(), MM_WIM_OPEN, MM_WIM_DATA,
                                                  [this] { return QueuedCount == 0; }, DeviceStopTimeoutMilliseconds);
     if (!allBack) {

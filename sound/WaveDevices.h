@@ -1,14 +1,12 @@
 #pragma once
 
-#include <windows.h>
-
-#include <mmsystem.h>
+#include "sound/WaveAudioLibrary.h"
 
 // Owns an open waveform input device and closes it when it goes.
 class TWaveInDevice {
 public:
     explicit TWaveInDevice(HWAVEIN handle) : Handle(handle) {}
-    ~TWaveInDevice() { waveInClose(Handle); }
+    ~TWaveInDevice() { GetWaveAudioLibrary().InClose(Handle); }
     TWaveInDevice(const TWaveInDevice&) = delete;
     TWaveInDevice& operator=(const TWaveInDevice&) = delete;
 
@@ -22,7 +20,7 @@ private:
 class TWaveOutDevice {
 public:
     explicit TWaveOutDevice(HWAVEOUT handle) : Handle(handle) {}
-    ~TWaveOutDevice() { waveOutClose(Handle); }
+    ~TWaveOutDevice() { GetWaveAudioLibrary().OutClose(Handle); }
     TWaveOutDevice(const TWaveOutDevice&) = delete;
     TWaveOutDevice& operator=(const TWaveOutDevice&) = delete;
 

@@ -1,6 +1,7 @@
 #include "store/FileContent.h"
 
 #include "store/FileHandle.h"
+#include "store/ReplacementFile.h"
 
 bool ReadFileContent(const std::wstring& path, std::string& content) {
     const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -31,4 +32,9 @@ bool WriteFileContent(const std::wstring& path, const std::string& content) {
                                                         &written, nullptr) &&
                                               written == content.size());
     return file.Close() && complete;
+}
+
+bool ReplaceFileContent(const std::wstring& path, const std::string& content) {
+    TReplacementFile replacement(path);
+    return replacement.IsOpen() && replacement.Write(content) && replacement.Finish() && replacement.ReplaceTarget();
 }

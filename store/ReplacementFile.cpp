@@ -6,10 +6,16 @@ namespace {
 
 const std::size_t BufferLimit = 65536;
 
-// A scanner or indexer that has the data file open for a moment makes the rename fail; it is
-// tried again a few times before the change is given up.
-const int ReplaceAttempts = 5;
-const DWORD ReplaceRetryDelay = 20;
+// Virus scanners, backup and sync tools open the file for a moment without sharing its deletion,
+// which makes the move fail; it is tried again after growing pauses, for about two seconds in
+// all, before the change is given up.
+const DWORD FirstReplacePause = 10;
+const DWORD LongestReplacePause = 250;
+const DWORD ReplacePauseTotal = 2000;
+
+bool IsHeldByAnotherProgram(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
 
 }  // namespace
 
@@ -57,14 +63,19 @@ bool TReplacementFile::ReplaceTarget() {
     if (File.IsValid() || WriteFailed) {
         return false;
     }
-    for (int attempt = 0; attempt < ReplaceAttempts && !Replaced; ++attempt) {
-        if (attempt > 0) {
-            Sleep(ReplaceRetryDelay);
-        }
+    DWORD pause = FirstReplacePause;
+    DWORD paused = 0;
+    for (;;) {
         Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
                    FALSE;
+        if (Replaced || !IsHeldByAnotherProgram(GetLastError()) || paused >= ReplacePauseTotal) {
+            return Replaced;
+        }
+        pause = std::min(pause, ReplacePauseTotal - paused);
+        Sleep(pause);
+        paused += pause;
+        pause = std::min(pause * 2, LongestReplacePause);
     }
-    return Replaced;
 }
 
 bool TReplacementFile::WriteBuffer() {

@@ -4,6 +4,34 @@
 
 #include <commctrl.h>
 
+namespace {
+
+// The keys that the keyboard sends with the extended flag. Without HOTKEYF_EXT the field names
+// them after the numeric pad keys that share their scan codes: Insert shows as "Num 0".
+bool IsExtendedKey(int key) {
+    switch (key) {
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_HOME:
+    case VK_END:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_DIVIDE:
+    case VK_NUMLOCK:
+    case VK_SNAPSHOT:
+    case VK_CANCEL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
 TControlHotKey::TControlHotKey(TWindow& owner)
     : TControl(owner),
       Native(owner.GetHandle(),
@@ -23,8 +51,8 @@ THotKey TControlHotKey::GetHotKey() const {
 }
 
 void TControlHotKey::SetHotKey(const THotKey& hotKey) {
-    const int modifiers =
-        (hotKey.alt ? HOTKEYF_ALT : 0) | (hotKey.shift ? HOTKEYF_SHIFT : 0) | (hotKey.ctrl ? HOTKEYF_CONTROL : 0);
+    const int modifiers = (hotKey.alt ? HOTKEYF_ALT : 0) | (hotKey.shift ? HOTKEYF_SHIFT : 0) |
+                          (hotKey.ctrl ? HOTKEYF_CONTROL : 0) | (IsExtendedKey(hotKey.key) ? HOTKEYF_EXT : 0);
     SendMessageW(Native.GetHandle(), HKM_SETHOTKEY, MAKEWORD(hotKey.key & 0xFF, modifiers), 0);
 }
 

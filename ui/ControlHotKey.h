@@ -5,7 +5,8 @@
 #include "ui/Window.h"
 
 // A field that shows a key combination and takes one typed by the user. The native field knows
-// no Windows key: that modifier is dropped on the way in and never comes back.
+// no Windows key: that modifier is dropped on the way in and never comes back. Its extended-key
+// flag only names the key shown, so it is set for the keys that have it and not read back.
 class TControlHotKey : public TWindow::TControl {
 public:
     explicit TControlHotKey(TWindow& owner);

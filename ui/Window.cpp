@@ -70,7 +70,7 @@ TWindow::~TWindow() {
     while (!Record->Controls.empty()) {
         delete Record->Controls.back();  // its destructor takes it off the list
     }
-    SetPropW(Record->Handle, ControllingObjectProperty, nullptr);
+    RemovePropW(Record->Handle, ControllingObjectProperty);
     DestroyWindow(Record->Handle);
 }
 

@@ -2,7 +2,8 @@
 
 #include "app/help/Help.h"
 #include "hotkeys/HotKeyBindingsFile.h"
-#include "hotkeys/HotKeyText.h"
+#include "store/FileContent.h"
+#include "ui/WideText.h"
 #include "windows/HotKeyEntry.h"
 
 #include <algorithm>
@@ -13,12 +14,21 @@ namespace {
 
 const char AddNotificationAction[] = "AddNotification";
 const char ViewAllNotificationsAction[] = "ViewAllNotifications";
+const char AddNotificationCaption[] = "Add reminder";
+const char ViewAllNotificationsCaption[] = "View all reminders";
 
-// Each line is flushed as soon as it is written: the reload after Save reads them.
-void WriteBinding(std::ostream& file, const char* action, THotKeysConfigWindow::THotKeyEntry& entry) {
-    if (entry.GetCheckBox().IsChecked()) {
-        file << action << ':' << FormatHotKey(entry.GetHotKeyField().GetHotKey()) << std::endl;
+// A combination that the file cannot hold is refused rather than written: it would be gone at
+// the next reading, and the user would not know why.
+void AppendBinding(std::string& content, const char* action, const char* caption,
+                   THotKeysConfigWindow::THotKeyEntry& entry) {
+    if (!entry.GetCheckBox().IsChecked()) {
+        return;
     }
+    const THotKeyBinding binding{action, entry.GetHotKeyField().GetHotKey()};
+    if (!IsReadBackUnchanged(binding)) {
+        throw THotKeysConfigWindow::TUnsavableCombination(caption);
+    }
+    content += FormatHotKeyBinding(binding) + "\r\n";
 }
 
 }  // namespace
@@ -26,8 +36,8 @@ void WriteBinding(std::ostream& file, const char* action, THotKeysConfigWindow::
 THotKeysConfigWindow::THotKeysConfigWindow(TDialogWindowList& dialogWindows, const std::wstring& hotKeysFilePath,
                                            const std::wstring& helpFilePath)
     : Window(L"Hot keys configuration", false, &dialogWindows),
-      AddEntry(new THotKeyEntry(Window, L"Add reminder")),
-      ListEntry(new THotKeyEntry(Window, L"View all reminders")),
+      AddEntry(new THotKeyEntry(Window, WidenUtf8(AddNotificationCaption))),
+      ListEntry(new THotKeyEntry(Window, WidenUtf8(ViewAllNotificationsCaption))),
       SaveButton(Window, L"Save", true),
       CancelButton(Window, L"Cancel", false),
       HelpButton(Window, L"Help", false),
@@ -76,15 +86,14 @@ void THotKeysConfigWindow::ReadHotKeysFile() {
     }
 }
 
+// The file is replaced whole, so that a save that fails half-way leaves the old hot keys in it for
+// the reload.
 void THotKeysConfigWindow::Save() {
-    {
-        std::ofstream file{std::filesystem::path(HotKeysFilePath), std::ios::trunc};
-        WriteBinding(file, AddNotificationAction, *AddEntry);
-        WriteBinding(file, ViewAllNotificationsAction, *ListEntry);
-        file.close();
-        if (!file) {
-            throw TException();
-        }
+    std::string content;
+    AppendBinding(content, AddNotificationAction, AddNotificationCaption, *AddEntry);
+    AppendBinding(content, ViewAllNotificationsAction, ViewAllNotificationsCaption, *ListEntry);
+    if (!ReplaceFileContent(HotKeysFilePath, content)) {
+        throw TException();
     }
     Close();
 }

@@ -15,6 +15,7 @@ class THotKeysConfigWindow {
 public:
     class THotKeyEntry;
     class TException;
+    class TUnsavableCombination;
 
     THotKeysConfigWindow(TDialogWindowList& dialogWindows, const std::wstring& hotKeysFilePath,
                          const std::wstring& helpFilePath);
@@ -49,4 +50,11 @@ private:
 class THotKeysConfigWindow::TException : public std::runtime_error {
 public:
     TException() : std::runtime_error("THotKeysConfigWindow: unable to save hot keys") {}
+};
+
+// Said to the user instead of saving; the window stays open for another choice.
+class THotKeysConfigWindow::TUnsavableCombination : public std::runtime_error {
+public:
+    explicit TUnsavableCombination(const std::string& caption)
+        : std::runtime_error("The combination for \"" + caption + "\" cannot be saved; please choose another.") {}
 };

@@ -10,3 +10,6 @@ std::wstring MakeHelpFilePath(const std::wstring& executablePath);
 // Without an HTML Help control on the system they do nothing.
 void ShowHelp(const std::wstring& helpFilePath);
 void ShowHelpTopic(const std::wstring& topic, const std::wstring& helpFilePath);
+// Closes the viewer's windows, if any were opened: the viewer runs on threads of its own, which
+// the end of the program would otherwise cut off in the middle of their work.
+void CloseHelpViewer();

@@ -31,6 +31,7 @@ TEST(HotKeyBindingsFile, MalformedLinesAreSkippedAndTheOthersKeptInOrder) {
         "AddNotification:\n"
         "AddNotification:Shift-Win-7\n"
         "Other:Alt-X:Y\n"
+        "AddNotification:Ctrl-Alt+N\n"
         "AddNotification:Ctrl-Alt-N");
     ASSERT_EQ(bindings.size(), 4u);
     EXPECT_EQ(bindings[0].action, "ViewAllNotifications");

@@ -42,6 +42,9 @@ TEST(HotKeyText, RepeatedModifiersAndABareKeyAreAccepted) {
 TEST(HotKeyText, CharactersAfterTheKeyAreIgnored) {
     EXPECT_EQ(ParseHotKey("Ctrl-Alt-NX"), ParseHotKey("Ctrl-Alt-N"));
     EXPECT_EQ(ParseHotKey("Shift-F5"), MakeHotKey('F', true, false, false, false));
+    EXPECT_EQ(ParseHotKey("Ctrl-Alt-N =*"), ParseHotKey("Ctrl-Alt-N"));
+    EXPECT_EQ(ParseHotKey("Ctrl-+"), MakeHotKey('+', false, false, true, false));
+    EXPECT_EQ(ParseHotKey("+"), MakeHotKey('+', false, false, false, false));
 }
 
 TEST(HotKeyText, MalformedTextsAreRejected) {
@@ -57,6 +60,12 @@ TEST(HotKeyText, MalformedTextsAreRejected) {
     ExpectRejected("Ctrl--N");
     ExpectRejected(" Ctrl-N");
     ExpectRejected("Control-N");
+    // A plus after the key shows that another modifier was meant.
+    ExpectRejected("Ctrl-Alt+N");
+    ExpectRejected("Ctrl-Shift+Alt+N");
+    ExpectRejected("Ctrl-N+");
+    ExpectRejected("Ctrl-++");
+    ExpectRejected("Alt-F+4");
 }
 
 TEST(HotKeyText, TheDashKeyCannotBeWrittenInTheTextForm) {

@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <stdexcept>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -72,11 +74,36 @@ TEST_F(TFailingChangeTest, ReplaceBlockedByAFileHolderThatSharesNoDeletion) {
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(holder.IsValid());
         const std::string failure = "unable to replace the data file";
-        ExpectFailure([this] { Db->AddNotification(MakeNewWithSound()); }, failure);
-        ExpectFailure([this] { Db->DeleteNotification(0); }, failure);
-        ExpectFailure([this] { Db->RemoveEarliestNotification(); }, failure);
+        const std::vector<std::function<void()>> changes{[this] { Db->AddNotification(MakeNewWithSound()); },
+                                                         [this] { Db->DeleteNotification(0); },
+                                                         [this] { Db->RemoveEarliestNotification(); }};
+        for (const auto& change : changes) {
+            // The holder may let go in a moment: the change waits about two seconds for it.
+            const ULONGLONG start = GetTickCount64();
+            ExpectFailure(change, failure);
+            const ULONGLONG elapsed = GetTickCount64() - start;
+            EXPECT_GE(elapsed, 1900u);
+            EXPECT_LE(elapsed, 3000u);
+        }
     }
     ExpectNothingChanged();
+}
+
+TEST_F(TFailingChangeTest, AFileHeldForHalfASecondOnlyDelaysTheChange) {
+    TFileHandle holder(CreateFileW(DataPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder.IsValid());
+    std::thread releaser([&holder] {
+        Sleep(500);
+        holder.Close();
+    });
+    int added = -1;
+    EXPECT_NO_THROW(added = Db->AddNotification(MakeNewWithSound()));
+    releaser.join();
+    ASSERT_EQ(added, 2);
+    EXPECT_EQ(Db->GetNotification(added).Text, L"new");
+    EXPECT_EQ(ReadAllNotifications(*Db).size(), 3u);
+    EXPECT_EQ(WatcherCalls, 1);
 }
 
 TEST_F(TFailingChangeTest, DataFileThatCannotBeRead) {

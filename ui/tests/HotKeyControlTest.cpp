@@ -40,6 +40,24 @@ TEST(ControlHotKey, TheWindowsKeyNeverComesBack) {
     EXPECT_EQ(native, MAKEWORD('W', HOTKEYF_SHIFT | HOTKEYF_CONTROL));
 }
 
+// Without the flag the field names Insert and the other keys of the middle block after the
+// numeric pad keys that share their scan codes.
+TEST(ControlHotKey, ExtendedKeysAreSetAsSuchAndComeBackUnchanged) {
+    TWindow window(L"hot key", false, nullptr);
+    TControlHotKey field(window);
+    const struct {
+        int key;
+        bool extended;
+    } cases[] = {{VK_INSERT, true}, {VK_NEXT, true}, {VK_LEFT, true}, {'N', false}, {VK_NUMPAD0, false}};
+    for (const auto& example : cases) {
+        const THotKey hotKey = MakeHotKey(example.key, true, false, true, false);
+        field.SetHotKey(hotKey);
+        const auto native = static_cast<WORD>(SendMessageW(field.GetHandle(), HKM_GETHOTKEY, 0, 0));
+        EXPECT_EQ((HIBYTE(native) & HOTKEYF_EXT) != 0, example.extended) << "key " << example.key;
+        EXPECT_EQ(field.GetHotKey(), hotKey) << "key " << example.key;
+    }
+}
+
 TEST(ControlHotKey, AKeyCombinationTypedIntoTheFieldRaisesTheChangeHandler) {
     TWindow window(L"hot key typing", true, nullptr);
     TControlHotKey field(window);

@@ -1,4 +1,5 @@
 #include "NotifyHotKeysTestSupport.h"
+#include "store/ReplacementFile.h"
 #include "store/TemporaryFolder.h"
 #include "ui/HandlerFailure.h"
 #include "windows/HotKeysConfigWindow.h"
@@ -172,6 +173,68 @@ TEST_F(HotKeysConfigWindowTest, AFileThatCannotBeWrittenIsReportedAndTheWindowSt
     EXPECT_EQ(closed, 0);
     Click(FindButton(handle, L"Cancel"));
     EXPECT_EQ(closed, 1);
+}
+
+// Insert's text form, "Ctrl--", does not read back, and a combination without a key has no text
+// form at all: saved, either would be gone at the next reading.
+TEST_F(HotKeysConfigWindowTest, ACombinationTheFileCannotHoldIsRefusedWithAMessage) {
+    std::vector<std::string> reports;
+    SetHandlerFailureReporter([&reports](const std::string& message) { reports.push_back(message); });
+    const struct {
+        WORD combination;
+        bool onListRow;
+        std::string message;
+    } cases[] = {
+        {MAKEWORD(VK_INSERT, HOTKEYF_CONTROL | HOTKEYF_EXT), true,
+         "The combination for \"View all reminders\" cannot be saved; please choose another."},
+        {MAKEWORD(0, HOTKEYF_CONTROL | HOTKEYF_ALT), false,
+         "The combination for \"Add reminder\" cannot be saved; please choose another."},
+    };
+    for (const auto& example : cases) {
+        reports.clear();
+        const int closedBefore = ClosedCount;
+        ShowWithFile(DefaultFile);
+        if (example.onListRow) {
+            Click(ListCheckBox());
+        }
+        SendMessageW(example.onListRow ? ListField() : AddField(), HKM_SETHOTKEY, example.combination, 0);
+        Click(FindButton(GetHandle(), L"Save"));
+
+        EXPECT_EQ(reports, std::vector<std::string>{example.message});
+        EXPECT_EQ(ReadFileBytes(HotKeysPath), DefaultFile);
+        EXPECT_TRUE(IsWindowVisible(GetHandle()));
+        EXPECT_EQ(ClosedCount, closedBefore);
+        Click(FindButton(GetHandle(), L"Cancel"));
+    }
+}
+
+// Its line reads back only without the carriage return of the line end.
+TEST_F(HotKeysConfigWindowTest, AKeyWithoutModifiersIsSavedAndShownAgain) {
+    ShowWithFile(DefaultFile);
+    SendMessageW(AddField(), HKM_SETHOTKEY, MAKEWORD(VK_F5, 0), 0);
+    Click(FindButton(GetHandle(), L"Save"));
+    EXPECT_EQ(ReadFileBytes(HotKeysPath), "AddNotification:t\r\n");
+
+    Window.ShowHotKeys();
+    EXPECT_TRUE(IsChecked(AddCheckBox()));
+    EXPECT_EQ(ReadCombination(AddField()), MAKEWORD(VK_F5, 0));
+}
+
+// The old file stays whole, so the reload after the window closes finds the old hot keys.
+TEST_F(HotKeysConfigWindowTest, ASaveThatFailsLeavesTheOldFileAndItsHotKeys) {
+    std::vector<std::string> reports;
+    SetHandlerFailureReporter([&reports](const std::string& message) { reports.push_back(message); });
+    const std::wstring blocker = TReplacementFile::MakeNewFilePath(HotKeysPath);
+    ASSERT_TRUE(CreateDirectoryW(blocker.c_str(), nullptr));
+    ShowWithFile(DefaultFile);
+    Click(AddCheckBox());
+    Click(FindButton(GetHandle(), L"Save"));
+
+    EXPECT_EQ(reports, std::vector<std::string>{"THotKeysConfigWindow: unable to save hot keys"});
+    EXPECT_EQ(ReadFileBytes(HotKeysPath), DefaultFile);
+    Click(FindButton(GetHandle(), L"Cancel"));
+    EXPECT_EQ(FileWhenClosed, DefaultFile);
+    RemoveDirectoryW(blocker.c_str());
 }
 
 TEST_F(HotKeysConfigWindowTest, AfterAResizeCancelAndHelpStayAtTheRightEdge) {

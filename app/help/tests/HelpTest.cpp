@@ -48,3 +48,15 @@ TEST(HelpViewer, OpensTheHelpFileAtAWindowsTopic) {
     EXPECT_TRUE(IsWindowVisible(viewer));
     SendMessageW(viewer, WM_CLOSE, 0, 0);
 }
+
+TEST(HelpViewer, ClosingClosesTheOpenedViewer) {
+    ShowHelp(NUDGELY_HELP_FILE_PATH);
+    HWND viewer = WaitForWindowPumping(L"Nudgely Help", 10000);
+    ASSERT_NE(viewer, nullptr) << "no help viewer window appeared";
+    CloseHelpViewer();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+    EXPECT_FALSE(IsWindow(viewer));
+}
