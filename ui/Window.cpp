@@ -88,11 +88,8 @@ int TWindow::GetDpi() const { return Record->Dpi; }
 int TWindow::ScaleForDpi(int pixels) const { return ::ScaleForDpi(pixels, Record->Dpi); }
 
 void TWindow::Show(bool foreground) {
-    if (!Record->Icons) {
-        Record->Icons.reset(new TWindowIcons(Record->Handle, Record->Dpi));
-    }
-    MoveIntoWorkArea();
-    ShowWindow(Record->Handle, IsIconic(Record->Handle) ? SW_RESTORE : SW_SHOW);
+    PrepareToShow(SW_RESTORE);
+    ShowWindow(Record->Handle, SW_SHOW);
     if (foreground) {
         SetForegroundWindow(Record->Handle);
     }
@@ -101,6 +98,7 @@ void TWindow::Show(bool foreground) {
 // Being topmost for a moment lifts it above the active window too; it then stacks like any other
 // window again. The keyboard stays where the user is typing.
 void TWindow::ShowInFrontWithoutActivating() {
+    PrepareToShow(SW_SHOWNOACTIVATE);
     const UINT keepPlaceAndFocus = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(Record->Handle, HWND_TOPMOST, 0, 0, 0, 0, keepPlaceAndFocus | SWP_SHOWWINDOW);
     SetWindowPos(Record->Handle, HWND_NOTOPMOST, 0, 0, 0, 0, keepPlaceAndFocus);
@@ -165,6 +163,18 @@ LRESULT CALLBACK TWindow::Procedure(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     }
     return result;
+}
+
+// A minimized window is restored first, with that show command: its rectangle is not where it
+// will show.
+void TWindow::PrepareToShow(int restoreCommand) {
+    if (!Record->Icons) {
+        Record->Icons.reset(new TWindowIcons(Record->Handle, Record->Dpi));
+    }
+    if (IsIconic(Record->Handle)) {
+        ShowWindow(Record->Handle, restoreCommand);
+    }
+    MoveIntoWorkArea();
 }
 
 // Where the window fits, it stays where the system or the user put it; one that reaches past

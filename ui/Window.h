@@ -66,6 +66,7 @@ private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void PaintDoubleBuffered();
     void ChangeDpi(int dpi, const RECT& suggested);
+    void PrepareToShow(int restoreCommand);
     void MoveIntoWorkArea();
 
     std::unique_ptr<TRecord> Record;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -226,4 +227,35 @@ TEST(WindowCore, MessageLoopEndsOnQuitAndDispatchesWhatCameBefore) {
     PostQuitMessage(0);
     RunMessageLoop(TDialogWindowList{});
     EXPECT_EQ(log, (std::vector<int>{1}));
+}
+
+namespace {
+
+void MoveOffScreen(HWND window) {
+    SetWindowPos(window, nullptr, 3000, 2500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+}  // namespace
+
+TEST(WindowShow, RestoresAMinimizedWindowAndMovesOneOffScreenIntoTheWorkArea) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const std::vector<std::function<void(HWND)>> displacements = {
+        [](HWND window) { ShowWindow(window, SW_MINIMIZE); }, &MoveOffScreen};
+    for (const auto& displace : displacements) {
+        TWindow window(L"shown", false, nullptr);
+        window.Move(TPoint{100, 100}, TSize{300, 200});
+        window.Show(false);
+        displace(window.GetHandle());
+        window.Show(false);
+        EXPECT_TRUE(IsWindowVisible(window.GetHandle()));
+        EXPECT_FALSE(IsIconic(window.GetHandle()));
+        RECT shown{};
+        GetWindowRect(window.GetHandle(), &shown);
+        EXPECT_EQ(shown.right - shown.left, 300);
+        EXPECT_GE(shown.left, work.left);
+        EXPECT_GE(shown.top, work.top);
+        EXPECT_LE(shown.right, work.right);
+        EXPECT_LE(shown.bottom, work.bottom);
+    }
 }
