@@ -15,10 +15,13 @@ struct TNotification {
     std::wstring Text;
     std::int32_t Id = -1;
     std::wstring SoundFile;
+    // The repeat rule's text as stored (see RepeatRule.h); empty for a reminder told once.
+    std::string Repeat;
 };
 
 inline bool operator==(const TNotification& left, const TNotification& right) {
-    return left.Date == right.Date && left.Text == right.Text && left.Id == right.Id && left.SoundFile == right.SoundFile;
+    return left.Date == right.Date && left.Text == right.Text && left.Id == right.Id && left.SoundFile == right.SoundFile &&
+           left.Repeat == right.Repeat;
 }
 
 inline bool operator!=(const TNotification& left, const TNotification& right) { return !(left == right); }
