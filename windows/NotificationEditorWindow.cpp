@@ -35,6 +35,7 @@ TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDial
       FixedTimePicker(Window, L""),
       CountdownPicker(Window, L"HH:mm:ss"),
       TextBox(Window),
+      RepeatChoice(Window),
       RecordSoundButton(Window, L"Record sound"),
       ReplayButton(Window, L"Replay", false),
       RemoveSoundButton(Window, L"Remove sound", false),
@@ -70,6 +71,7 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
         ShowDueTime(GetCurrentDateTime());
         CountdownPicker.SetTime(DefaultCountdown);
         TextBox.SetText(std::wstring());
+        RepeatChoice.ShowRule(std::string());
         ModeSelector.Select(FixedTimeItem);
         RemoveSound();
         SetWindowTextW(Window.GetHandle(), L"Add reminder");
@@ -82,6 +84,7 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
         ShowDueTime(stored.Date);
         CountdownPicker.SetTime(DefaultCountdown);
         TextBox.SetText(stored.Text);
+        RepeatChoice.ShowRule(stored.Repeat);
         ModeSelector.Select(FixedTimeItem);
         TakeSound(stored.SoundFile);
         SetWindowTextW(Window.GetHandle(), L"Edit reminder");
@@ -109,6 +112,7 @@ TDateTimeText TNotificationEditorWindow::ReadDueTime() const {
 // leaves the reminder twice rather than not at all.
 void TNotificationEditorWindow::Save() {
     TNotification edited(ReadDueTime(), TextBox.GetText());
+    ApplyRepeatRule(edited);
     if (FileExists(TemporarySoundPath)) {
         edited.SoundFile = TemporarySoundPath;
     }
@@ -117,6 +121,30 @@ void TNotificationEditorWindow::Save() {
         Db.DeleteNotification(EditedId);
     }
     Close();
+}
+
+// A series saved with its first occurrence already past starts at its next one instead. A
+// series whose occurrence stood on an earlier day than its own keeps its day while the date and
+// the rule stay; a rule this version cannot read stays as it was unless the user sets one.
+void TNotificationEditorWindow::ApplyRepeatRule(TNotification& edited) const {
+    TRepeatRule loaded;
+    const bool loadedRepeats = ParseRepeatRule(EditedNotification.Repeat, loaded);
+    TRepeatRule rule;
+    if (!RepeatChoice.ReadRule(rule)) {
+        edited.Repeat = loadedRepeats ? std::string() : EditedNotification.Repeat;
+        return;
+    }
+    if (loadedRepeats && loaded.Unit == rule.Unit && loaded.Count == rule.Count && edited.Date == EditedNotification.Date) {
+        rule.SeriesDay = loaded.SeriesDay;
+    }
+    const TDateTimeText now = GetCurrentDateTime();
+    if (edited.Date <= now) {
+        const TDateTimeText next = GetNextOccurrence(edited.Date, rule, now);
+        if (!next.empty()) {
+            edited.Date = next;
+        }
+    }
+    edited.Repeat = FormatRepeatRule(rule);
 }
 
 void TNotificationEditorWindow::EndSession() {
@@ -210,6 +238,10 @@ void TNotificationEditorWindow::LayOut() {
     TextLabel.Move(TPoint{margin, y}, label);
     TextBox.Move(TPoint{label.width + 2 * margin, y}, TSize{client.width - label.width - 3 * margin, text.height});
     endRow(text.width + label.width + 3 * margin, std::max(label.height, text.height));
+
+    const TSize repeat = RepeatChoice.GetPreferredSize();
+    RepeatChoice.Move(TPoint{margin, y});
+    endRow(repeat.width + 2 * margin, repeat.height);
 
     const TSize record = RecordSoundButton.GetPreferredSize();
     const TSize replay = ReplayButton.GetPreferredSize();

@@ -13,6 +13,7 @@
 #include "ui/ControlTimePicker.h"
 #include "ui/ControlTwoStateButton.h"
 #include "ui/Window.h"
+#include "windows/RepeatChoice.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,6 +39,7 @@ public:
 private:
     void LayOut();
     void Save();
+    void ApplyRepeatRule(TNotification& edited) const;
     void Close();
     void StartRecording();
     void StopRecording();
@@ -57,6 +59,7 @@ private:
     TControlTimePicker FixedTimePicker;
     TControlTimePicker CountdownPicker;
     TControlEdit TextBox;
+    TRepeatChoice RepeatChoice;
     TControlTwoStateButton RecordSoundButton;
     TControlButton ReplayButton;
     TControlButton RemoveSoundButton;

@@ -2,7 +2,9 @@
 
 #include "app/help/Help.h"
 #include "store/DisplayDateTime.h"
+#include "store/RepeatRule.h"
 #include "ui/Dpi.h"
+#include "ui/WideText.h"
 
 #include <commctrl.h>
 
@@ -14,10 +16,17 @@ const int VisibleRowsWanted = 5;
 
 std::vector<TControlTable::TColumn> MakeColumns() {
     return {{L"Date", FormatDateTimeForDisplay("2011.05.29 22:31:00") + L"qqq"},
-            {L"Text", L"potentially long notification text"}};
+            {L"Text", L"potentially long notification text"},
+            {L"Repeats", L"every 30 minutes"}};
 }
 
 void Enable(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
+
+// Empty for a reminder told once, and for one whose rule this version cannot read: it fires once.
+std::wstring DescribeRepeats(const std::string& repeat) {
+    TRepeatRule rule;
+    return ParseRepeatRule(repeat, rule) ? WidenUtf8(DescribeRepeatRule(rule)) : std::wstring();
+}
 
 TSize ApproximateView(HWND list, int rows) {
     const LRESULT view = SendMessageW(list, LVM_APPROXIMATEVIEWRECT, rows, MAKELPARAM(-1, -1));
@@ -78,7 +87,8 @@ void TNotificationsListWindow::Refresh() {
     for (TNotificationsDb::TIterator reminder = Db.Begin(); reminder.IsValid(); reminder.Next()) {
         const TNotification notification = reminder.Current();
         Table.AddRow({FormatDateTimeForDisplay(notification.Date),
-                      notification.Text.empty() ? std::wstring(L"<no text>") : notification.Text});
+                      notification.Text.empty() ? std::wstring(L"<no text>") : notification.Text,
+                      DescribeRepeats(notification.Repeat)});
         RowIds.push_back(notification.Id);
     }
     Enable(EditButton.GetHandle(), false);

@@ -188,6 +188,22 @@ TEST_F(ListTest, OpensTallEnoughForFiveRowsAndKeepsTheButtonsAtTheEdgesWhenResiz
     EXPECT_EQ(placeOf(GetTable()).bottom, placeOf(GetButton(L"Delete")).top - 5);
 }
 
+TEST_F(ListTest, TheRepeatsColumnSaysHowEachSeriesGoesOn) {
+    const std::string rules[] = {"every 1 day", "every 2 weeks", "every weekday", "", "every fortnight"};
+    for (const std::string& rule : rules) {
+        TNotification reminder("2031.01.01 01:00:00", L"series");
+        reminder.Repeat = rule;
+        Store.GetDb().AddNotification(reminder);
+    }
+    List.ShowList();
+    ASSERT_EQ(CountRows(GetTable()), 5);
+    // Equal due dates list the newest first.
+    const std::wstring shown[] = {L"", L"", L"every weekday", L"every 2 weeks", L"every day"};
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(ReadCell(GetTable(), row, 2), shown[row]) << row;
+    }
+}
+
 TEST_F(ListTest, GrowsWithTheDpiAndComesBackFromMinimized) {
     Store.Add("2031.01.01 01:00:00", L"Позвонить Анне");
     EXPECT_EQ(DescribeDpiScalingFault(GetListWindow(), [this] { List.ShowList(); }), "");
