@@ -20,12 +20,36 @@ std::size_t CountRecords(const std::wstring& path) {
     return count;
 }
 
+const std::size_t DueDateSize = 19;
+
 // An empty date reads back as no record at all, and "|" or a line break would break the line;
-// either would put the IDs out of step with the file.
-void CheckDueDate(const TDateTimeText& date) {
-    if (date.empty() || date.find_first_of("|\r\n") != TDateTimeText::npos) {
-        throw std::invalid_argument("TNotificationsDb::AddNotification: unusable due date");
+// either would put the IDs out of step with the file. A rule reads back only after a date of
+// the full size.
+void CheckDueField(const TDateTimeText& date, const std::string& repeat, const char* change) {
+    const bool breaksLine = date.find_first_of("|\r\n") != TDateTimeText::npos ||
+                            repeat.find_first_of("|\r\n") != std::string::npos;
+    if (date.empty() || breaksLine || (!repeat.empty() && date.size() != DueDateSize)) {
+        throw std::invalid_argument(std::string("TNotificationsDb::") + change + ": unusable due date");
     }
+}
+
+// Copies the records left to read, with record before the first of them not due before it: the
+// newest comes first among equal dates. Gives the number of records written before it.
+std::size_t CopyRecordsPuttingInDueOrder(TDataFileRewrite& rewrite, const TNotification& record) {
+    std::size_t position = 0;
+    bool written = false;
+    while (rewrite.NextRecord()) {
+        if (!written && !(rewrite.GetDate() < record.Date)) {
+            rewrite.WriteRecord(record);
+            written = true;
+        }
+        position += written ? 0 : 1;
+        rewrite.CopyRecord();
+    }
+    if (!written) {
+        rewrite.WriteRecord(record);
+    }
+    return position;
 }
 
 }  // namespace
@@ -37,24 +61,14 @@ std::int32_t TNotificationsDb::AddNotification(const TNotification& notification
     if (id < 0) {
         throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID");
     }
-    CheckDueDate(notification.Date);
+    CheckDueField(notification.Date, notification.Repeat, "AddNotification");
     TNotification added(notification.Date, notification.Text);
+    added.Repeat = notification.Repeat;
     added.SoundFile = CopySoundFile(notification.SoundFile);
     std::size_t position = 0;
     try {
         TDataFileRewrite rewrite(Path);
-        bool written = false;
-        while (rewrite.NextRecord()) {
-            if (!written && !(rewrite.GetDate() < added.Date)) {
-                rewrite.WriteRecord(added);
-                written = true;
-            }
-            position += written ? 0 : 1;
-            rewrite.CopyRecord();
-        }
-        if (!written) {
-            rewrite.WriteRecord(added);
-        }
+        position = CopyRecordsPuttingInDueOrder(rewrite, added);
         rewrite.Finish();
     } catch (...) {
         DeleteSoundFile(added.SoundFile);
@@ -98,6 +112,24 @@ void TNotificationsDb::RemoveEarliestNotification() {
     rewrite.Finish();
     DeleteSoundFile(earliestSoundFile);
     Ids.EraseAt(0);
+    CallWatchers();
+}
+
+void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat) {
+    CheckDueField(date, repeat, "RescheduleEarliestNotification");
+    TDataFileRewrite rewrite(Path);
+    if (!rewrite.NextRecord()) {
+        return;
+    }
+    // Written from what was read, so its voice note stays its own: neither copied nor deleted.
+    TNotification rescheduled = rewrite.GetRecord();
+    rescheduled.Date = date;
+    rescheduled.Repeat = repeat;
+    const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, rescheduled);
+    rewrite.Finish();
+    const std::int32_t id = Ids.GetIdAt(0);
+    Ids.EraseAt(0);
+    Ids.Insert(position, id);
     CallWatchers();
 }
 

@@ -24,12 +24,19 @@ public:
     TNotificationsDb(const TNotificationsDb&) = delete;
     TNotificationsDb& operator=(const TNotificationsDb&) = delete;
 
-    // Stores the date, the text and a copy of the sound file (when one is named and can be
-    // copied); the reminder's ID is ignored. Returns the new ID.
+    // Stores the date, the repeat rule, the text and a copy of the sound file (when one is named
+    // and can be copied); the reminder's ID is ignored. Returns the new ID. A rule needs a due
+    // date of the full 19 characters.
     std::int32_t AddNotification(const TNotification& notification);
     // An unknown ID is ignored.
     void DeleteNotification(std::int32_t id);
     void RemoveEarliestNotification();
+    // Moves the earliest reminder on to the next occurrence of its series: it is due at date
+    // with the rule text repeat from then on, and takes its place in due order before those due
+    // at the same time. Its ID, text and voice note stay; one rewrite of the data file, so the
+    // file holds the series either at the old or at the new occurrence, never neither. Nothing
+    // happens in an empty store.
+    void RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat);
 
     // The empty record when there is none.
     TNotification GetNotification(std::int32_t id) const;

@@ -10,6 +10,14 @@
 namespace {
 
 const char FieldSeparator = '|';
+const std::size_t DueDateSize = 19;
+const char RepeatSeparator = ' ';
+
+// A repeating reminder's due field is its due date, a space and its rule. Only a field with
+// something after that space holds a rule, so that every due field reads back as itself.
+bool HoldsRepeatRule(std::string_view dueField) {
+    return dueField.size() > DueDateSize + 1 && dueField[DueDateSize] == RepeatSeparator;
+}
 
 // No file name holds "|" or a line break, yet an over-long UTF-8 form in a data file can spell
 // one in the sound field; written as it stands it would end the field or the line. Line breaks
@@ -89,8 +97,13 @@ std::string FormatRecordLine(const TNotification& record) {
 }
 
 void AppendRecordLine(std::string& bytes, const TNotification& record) {
-    bytes.reserve(bytes.size() + record.Date.size() + record.SoundFile.size() + record.Text.size() + 4);
+    bytes.reserve(bytes.size() + record.Date.size() + record.Repeat.size() + record.SoundFile.size() +
+                  record.Text.size() + 5);
     bytes += record.Date;
+    if (!record.Repeat.empty()) {
+        bytes += RepeatSeparator;
+        bytes += record.Repeat;
+    }
     bytes += FieldSeparator;
     AppendField(bytes, record.SoundFile, false);
     bytes += FieldSeparator;
@@ -112,7 +125,10 @@ bool HoldsRecord(std::string_view line) {
     return FindSeparators(line, first, second);
 }
 
-std::string_view GetRecordDate(std::string_view line) { return line.substr(0, FindSeparator(line, 0)); }
+std::string_view GetRecordDate(std::string_view line) {
+    const std::string_view dueField = line.substr(0, FindSeparator(line, 0));
+    return HoldsRepeatRule(dueField) ? dueField.substr(0, DueDateSize) : dueField;
+}
 
 bool ParseRecordLine(std::string_view line, TNotification& record) {
     std::size_t first = 0;
@@ -120,7 +136,14 @@ bool ParseRecordLine(std::string_view line, TNotification& record) {
     if (!FindSeparators(line, first, second)) {
         return false;
     }
-    record.Date.assign(line.data(), first);
+    const std::string_view dueField = line.substr(0, first);
+    if (HoldsRepeatRule(dueField)) {
+        record.Date.assign(dueField.data(), DueDateSize);
+        record.Repeat.assign(dueField.data() + DueDateSize + 1, dueField.size() - DueDateSize - 1);
+    } else {
+        record.Date.assign(dueField.data(), dueField.size());
+        record.Repeat.clear();
+    }
     record.SoundFile.clear();
     AppendDecodedUtf8(record.SoundFile, line.substr(first + 1, second - first - 1));
     record.Text.clear();

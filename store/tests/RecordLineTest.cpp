@@ -116,3 +116,55 @@ TEST(RecordLineTest, KnowsTheLinesThatAreInTheWrittenForm) {
         EXPECT_FALSE(IsWrittenForm(line)) << line;
     }
 }
+
+// A rule is read as the bytes after the date's space, whether this version understands it or not,
+// and written back as it stands; a due field without a space after a full date holds no rule.
+TEST(RecordLineTest, ReadsAndWritesTheRepeatRuleAfterTheDueDate) {
+    struct TCase {
+        std::string Line;
+        TDateTimeText Date;
+        std::string Repeat;
+    };
+    const TCase cases[] = {
+        {"2026.12.09 09:00:00 every 1 day||Take the pills", "2026.12.09 09:00:00", "every 1 day"},
+        {"2026.12.08 15:30:00 every 30 minutes|s|a|b", "2026.12.08 15:30:00", "every 30 minutes"},
+        {"2026.04.30 10:00:00 every 1 month on day 31||x", "2026.04.30 10:00:00", "every 1 month on day 31"},
+        {"2026.12.09 09:00:00 at  full moon ||x", "2026.12.09 09:00:00", "at  full moon "},
+        {"2026.12.09 09:00:00 ||x", "2026.12.09 09:00:00 ", ""},
+        {"2026.12.0 09:00:00 every 1 day||x", "2026.12.0 09:00:00 every 1 day", ""},
+        {"2026.12.09 09:00:00x every 1 day||x", "2026.12.09 09:00:00x every 1 day", ""},
+    };
+    for (const TCase& test : cases) {
+        const auto read = ParseRecordLine(test.Line);
+        ASSERT_TRUE(read.has_value()) << test.Line;
+        EXPECT_EQ(read->Date, test.Date) << test.Line;
+        EXPECT_EQ(read->Repeat, test.Repeat) << test.Line;
+        EXPECT_EQ(GetRecordDate(test.Line), test.Date) << test.Line;
+        EXPECT_TRUE(IsWrittenForm(test.Line)) << test.Line;
+        EXPECT_EQ(FormatRecordLine(*read), test.Line + "\r\n");
+    }
+    // The record's string keeps no rule from the line read before.
+    TNotification record;
+    ASSERT_TRUE(ParseRecordLine(cases[0].Line, record));
+    ASSERT_TRUE(ParseRecordLine("2026.12.09 09:00:00||once", record));
+    EXPECT_EQ(record.Repeat, "");
+}
+
+// A program that knows nothing of rules compares the whole due field byte by byte: the field
+// must fall after its own date and every earlier one, and before every later date, so that the
+// line keeps its place and falls due a second after its date.
+TEST(RecordLineTest, ARepeatingDueFieldComparesAsItsDateToAReaderWithoutRules) {
+    TNotification record("2026.12.09 09:00:00", L"Take the pills");
+    record.Repeat = "every 1 day";
+    const std::string line = FormatRecordLine(record);
+    const std::string field = line.substr(0, line.find('|'));
+    for (const std::string earlier : {"2026.12.09 09:00:00", "2026.12.09 08:59:59", "2025.12.31 23:59:59"}) {
+        EXPECT_LT(earlier, field) << earlier;
+    }
+    for (const std::string later : {"2026.12.09 09:00:01", "2026.12.09 10:00:00", "2027.01.01 00:00:00"}) {
+        EXPECT_LT(field, later) << later;
+    }
+    // Lines of other repeating reminders order as their dates, whatever their rules.
+    EXPECT_LT("2026.12.09 08:59:59 every weekday", field);
+    EXPECT_LT(field, "2026.12.09 09:00:01 every 1 day");
+}
