@@ -45,5 +45,5 @@ TEST(ControlDropDown, IsSizedForItsWidestChoiceAndDropsEveryChoice) {
     SendMessageW(list.GetHandle(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     SendMessageW(list.GetHandle(), CB_SHOWDROPDOWN, FALSE, 0);
     const int itemHeight = static_cast<int>(SendMessageW(list.GetHandle(), CB_GETITEMHEIGHT, 0, 0));
-    EXPECT_GE(dropped.bottom - dropped.top, preferred.height + 3 * itemHeight);
+    EXPECT_GE(dropped.bottom - dropped.top, 3 * itemHeight);
 }

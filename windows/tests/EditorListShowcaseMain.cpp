@@ -14,10 +14,14 @@ int wmain(int argumentCount, wchar_t** arguments) {
     TScratchStore store;
     const TDateTimeText now = GetCurrentDateTime();
     WriteBytes(store.GetFilePath(L"note.pcm"), std::string(16000, '\x80'));
-    const std::int32_t withNote =
-        store.Add(AddDuration(now, "00:20:00"), L"Water the plants on the balcony", store.GetFilePath(L"note.pcm"));
+    TNotification plants(AddDuration(now, "00:20:00"), L"Water the plants on the balcony");
+    plants.SoundFile = store.GetFilePath(L"note.pcm");
+    plants.Repeat = "every 2 days";
+    const std::int32_t withNote = store.GetDb().AddNotification(plants);
     store.Add(AddDuration(now, "02:00:00"), L"Позвонить Анне про четверг");
-    store.Add(AddDuration(now, "26:30:00"), L"");
+    TNotification standUp(AddDuration(now, "26:30:00"), L"Stand-up meeting");
+    standUp.Repeat = "every weekday";
+    store.GetDb().AddNotification(standUp);
     store.Add(AddDuration(now, "50:00:00"), L"Pay the electricity bill");
 
     TDialogWindowList dialogWindows;
