@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using TUnit = TRepeatRule::TUnit;
+
 namespace {
 
 struct TNextCase {
@@ -102,19 +104,9 @@ TEST(NextOccurrenceTest, EndsAfterTheYear9999OrOnUnreadableDates) {
 }
 
 TEST(NextOccurrenceTest, FollowsNoRuleOutsideTheRangesOfItsText) {
-    const TRepeatRule::TUnit units[] = {TRepeatRule::TUnit::Minute, TRepeatRule::TUnit::Month};
-    for (const TRepeatRule::TUnit unit : units) {
-        for (const int count : {0, -1, 1000}) {
-            TRepeatRule rule;
-            rule.Unit = unit;
-            rule.Count = count;
-            EXPECT_EQ(GetNextOccurrence("2026.12.08 09:00:00", rule, "2026.12.08 09:00:00"), "") << count;
-        }
-        for (const int seriesDay : {-1, 32}) {
-            TRepeatRule rule;
-            rule.Unit = unit;
-            rule.SeriesDay = seriesDay;
-            EXPECT_EQ(GetNextOccurrence("2026.12.08 09:00:00", rule, "2026.12.08 09:00:00"), "") << seriesDay;
-        }
+    const TRepeatRule rules[] = {{TUnit::Minute, 0, 0}, {TUnit::Month, 1000, 0}, {TUnit::Day, -1, 0},
+                                 {TUnit::Month, 1, 32}, {TUnit::Year, 1, -1}};
+    for (TRepeatRule rule : rules) {
+        EXPECT_EQ(GetNextOccurrence("2026.12.08 09:00:00", rule, "2026.12.08 09:00:00"), "") << rule.Count;
     }
 }

@@ -51,23 +51,6 @@ TEST(RepeatRuleTest, RejectsAnyOtherText) {
     }
 }
 
-TEST(RepeatRuleTest, ComparesEveryField) {
-    TRepeatRule rule;
-    rule.Unit = TUnit::Month;
-    rule.Count = 2;
-    rule.SeriesDay = 30;
-    TRepeatRule other = rule;
-    EXPECT_TRUE(rule == other);
-    other.Unit = TUnit::Year;
-    EXPECT_FALSE(rule == other);
-    other = rule;
-    other.Count = 3;
-    EXPECT_FALSE(rule == other);
-    other = rule;
-    other.SeriesDay = 0;
-    EXPECT_FALSE(rule == other);
-}
-
 TEST(RepeatRuleTest, DescribesTheRuleWithoutTheSeriesDay) {
     const char* const cases[][2] = {
         {"every 1 day", "every day"},       {"every 2 weeks", "every 2 weeks"},  {"every 1 minute", "every minute"},
