@@ -11,11 +11,6 @@ const std::int64_t SecondsPerDay = 86400;
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int CountDaysInMonth(int year, int month) {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
 // Days from 0000-03-01 in the proleptic Gregorian calendar; counting years from March puts the
 // leap day last, so every 400-year era has the same shape.
 std::int64_t CountDaysFromEpoch(int year, int month, int day) {
@@ -46,6 +41,11 @@ void AppendTwoDigits(std::string& text, int value) {
 }
 
 }  // namespace
+
+int CountDaysInMonth(int year, int month) {
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
 
 bool ReadDateTimeFields(const TDateTimeText& text, TCalendarFields& fields) {
     std::string spaced = text;

@@ -16,6 +16,9 @@ struct TCalendarFields {
     int DayOfWeek = 1;  // 0 is Sunday; 1601-01-01 was a Monday.
 };
 
+// Month 1 to 12.
+int CountDaysInMonth(int year, int month);
+
 // False when the text does not spell a real date and time in the covered years.
 bool ReadDateTimeFields(const TDateTimeText& text, TCalendarFields& fields);
 

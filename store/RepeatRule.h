@@ -31,6 +31,7 @@ std::string DescribeRepeatRule(const TRepeatRule& rule);
 
 // The series' first occurrence strictly after now, counted on from the occurrence due at due:
 // its time of day stays, and so does the series' day of the month, as far as each month allows;
-// rule.SeriesDay is set for the occurrence returned. Empty when that occurrence would pass the
-// year 9999, or when due is not a readable date.
+// rule.SeriesDay is set for the occurrence returned. The occurrence is also after due, even when
+// due is later than now. Empty when that occurrence would pass the year 9999, when due or now is
+// not a readable date, or when the rule's count or series day is out of its range.
 TDateTimeText GetNextOccurrence(const TDateTimeText& due, TRepeatRule& rule, const TDateTimeText& now);
