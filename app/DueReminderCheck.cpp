@@ -2,6 +2,7 @@
 
 #include "store/DateTimeText.h"
 #include "store/NotificationsDb.h"
+#include "store/RepeatRule.h"
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationWindow.h"
 
@@ -25,10 +26,26 @@ void TDueReminderCheck::FireDueReminder() {
     if (Window.IsShowingNotification()) {
         return;
     }
-    if (!Store.IsNotificationHappening(Clock())) {
+    const TDateTimeText now = Clock();
+    if (!Store.IsNotificationHappening(now)) {
         return;
     }
     const TNotification due = Store.GetEarliestNotification();
     Window.ShowNotification(due.SoundFile, due.Text);
+    GoOnAfter(due, now);
+}
+
+// The series goes on from its first occurrence after now, so that the occurrences missed while
+// the computer was off are shown once, not once each. A rule this version cannot read, and a
+// series that would pass the last year, end here.
+void TDueReminderCheck::GoOnAfter(const TNotification& shown, const TDateTimeText& now) {
+    TRepeatRule rule;
+    if (ParseRepeatRule(shown.Repeat, rule)) {
+        const TDateTimeText next = GetNextOccurrence(shown.Date, rule, now);
+        if (!next.empty()) {
+            Store.RescheduleEarliestNotification(next, FormatRepeatRule(rule));
+            return;
+        }
+    }
     Store.RemoveEarliestNotification();
 }

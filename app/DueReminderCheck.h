@@ -7,9 +7,11 @@
 
 class TNotificationWindow;
 class TNotificationsDb;
+struct TNotification;
 
 // Once per scheduler tick: while no reminder is on screen, shows the earliest stored reminder if it
-// is due and takes it out of the store. At most one reminder fires per tick.
+// is due and takes it out of the store, or moves a repeating one on to its next occurrence. At
+// most one reminder fires per tick.
 class TDueReminderCheck {
 public:
     using TClock = std::function<TDateTimeText()>;
@@ -21,6 +23,7 @@ public:
 
 private:
     void FireDueReminder();
+    void GoOnAfter(const TNotification& shown, const TDateTimeText& now);
 
     TNotificationWindow& Window;
     TNotificationsDb& Store;

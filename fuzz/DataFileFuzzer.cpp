@@ -105,6 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(reread.size() == records.size());
     for (std::size_t index = 0; index < records.size(); ++index) {
         FUZZ_CHECK(reread[index].Date == records[index].Date);
+        FUZZ_CHECK(reread[index].Repeat == records[index].Repeat);
     }
     FUZZ_CHECK(WriteRecords(reread) == rewritten);
     return 0;

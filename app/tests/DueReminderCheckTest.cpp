@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,33 @@ protected:
     }
 
     void Add(const std::string& date, const std::wstring& text) { Store->AddNotification(TNotification(date, text)); }
+
+    // A store on a data file written by someone else.
+    void UseDataFile(const std::string& bytes) {
+        Check.reset();
+        Window.reset();
+        const fs::path data = Folder / L"notifications";
+        std::ofstream(data, std::ios::binary) << bytes;
+        Store = std::make_unique<TNotificationsDb>(data.wstring());
+        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
+        Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; });
+        NotificationHandle = FindWindowW(nullptr, L"Notification");
+    }
+
+    std::string ReadDataFile() const {
+        std::ifstream file(Folder / L"notifications", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+    // Runs the check tick after tick, closing what it shows, until a tick shows nothing.
+    int CountShownUntilQuiet() {
+        int shown = 0;
+        for (Check->Run(); Window->IsShowingNotification() && shown < 10; Check->Run()) {
+            ++shown;
+            CloseShownReminder();
+        }
+        return shown;
+    }
 
     void CloseShownReminder() { SendMessageW(FindButton(NotificationHandle, L"Close"), BM_CLICK, 0, 0); }
 
@@ -94,6 +123,36 @@ TEST_F(DueReminderCheck, OverdueRemindersFireOnePerTickEarliestFirstAndNoneWhile
     EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"third"}));
     CloseShownReminder();
     Check->Run();
+    EXPECT_TRUE(StoredTexts(*Store).empty());
+}
+
+// A week and more of missed occurrences: each series is shown once and goes on from its first
+// occurrence after now, in its own rule's form; the one-off lines are copied as they stand.
+TEST_F(DueReminderCheck, OverdueSeriesAreShownOnceAndGoOnAfterNow) {
+    Now = "2026.12.09 10:10:00";
+    UseDataFile(
+        "2026.12.01 09:00:00 every 1 day||Take the pills\r\n"
+        "2026.12.04 08:30:00 every weekday||Stand-up\r\n"
+        "2026.12.08 15:30:00 every 30 minutes||Stretch\r\n"
+        "2026.12.10 08:45:00||one-off \xC3\xA9\r\n"
+        "2026.12.11 07:00:00||later one-off\r\n");
+    EXPECT_EQ(CountShownUntilQuiet(), 3);
+    EXPECT_EQ(ReadDataFile(),
+              "2026.12.09 10:30:00 every 30 minutes||Stretch\r\n"
+              "2026.12.10 08:30:00 every weekday||Stand-up\r\n"
+              "2026.12.10 08:45:00||one-off \xC3\xA9\r\n"
+              "2026.12.10 09:00:00 every 1 day||Take the pills\r\n"
+              "2026.12.11 07:00:00||later one-off\r\n");
+}
+
+// A rule this version cannot read, and a series with no occurrence before the year 10000, fire
+// as a one-off reminder does.
+TEST_F(DueReminderCheck, ASeriesThatCannotGoOnIsShownAndLeaves) {
+    Now = "9999.12.31 10:00:00";
+    UseDataFile(
+        "2026.12.01 09:00:00 every blue moon||unreadable\r\n"
+        "9999.12.31 09:00:00 every 1 day||last day\r\n");
+    EXPECT_EQ(CountShownUntilQuiet(), 2);
     EXPECT_TRUE(StoredTexts(*Store).empty());
 }
 

@@ -283,6 +283,33 @@ TEST_F(ProgramEndToEnd, OverdueRemindersAreShownOneAfterAnotherEarliestFirst) {
     EXPECT_EQ(WaitForWindow(L"Notification", 2500), nullptr);
 }
 
+TEST_F(ProgramEndToEnd, AnOverdueYearlyReminderIsShownOnceAndMovesOnToNextYear) {
+    WriteWholeFile(GetDataFolder() / L"notifications",
+                   "2001.01.01 10:00:00 every 1 year||Yearly\r\n9999.01.01 00:00:00||far\r\n");
+    // The first occurrence after now: this year's, unless it has passed.
+    const auto nextOccurrence = [] {
+        const std::string now = FormatLocal(std::time(nullptr));
+        const int year = std::stoi(now.substr(0, 4));
+        return std::to_string(now < now.substr(0, 4) + ".01.01 10:00:00" ? year : year + 1) + ".01.01 10:00:00";
+    };
+    const std::string expectedBefore = nextOccurrence();
+    Start();
+    HWND notification = WaitForWindow(L"Notification", 10000);
+    ASSERT_NE(notification, nullptr);
+    std::vector<std::string> lines;
+    const std::string overdue = "2001.01.01 10:00:00 every 1 year||Yearly";
+    ASSERT_TRUE(WaitFor([&] { return (lines = ReadStoreLines()).size() == 2 && lines[0] != overdue; }, 3000));
+    const std::string expectedAfter = nextOccurrence();
+    EXPECT_TRUE(lines[0] == expectedBefore + overdue.substr(19) || lines[0] == expectedAfter + overdue.substr(19))
+        << lines[0];
+    EXPECT_EQ(lines[1], "9999.01.01 00:00:00||far");
+    HWND close = FindControl(notification, L"Button", L"Close");
+    ASSERT_NE(close, nullptr);
+    ASSERT_TRUE(ClickWindow(close));
+    ASSERT_TRUE(WaitUntilHidden(notification, 5000));
+    EXPECT_EQ(WaitForWindow(L"Notification", 2500), nullptr);
+}
+
 TEST_F(ProgramEndToEnd, CloseRequestWhileWindowsAreOpenEndsTheProgramWithZero) {
     Start();
     TFocusTarget focus;

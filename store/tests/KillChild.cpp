@@ -56,6 +56,7 @@ int wmain(int argc, wchar_t** argv) {
         switch (planned.Kind) {
             case TKillStep::Add: {
                 TNotification notification(planned.Date, planned.Text);
+                notification.Repeat = planned.Repeat;
                 notification.SoundFile = planned.WithSound ? soundSource : L"";
                 db.AddNotification(notification);
                 ++size;
@@ -68,6 +69,9 @@ int wmain(int argc, wchar_t** argv) {
             case TKillStep::RemoveEarliest:
                 db.RemoveEarliestNotification();
                 --size;
+                break;
+            case TKillStep::RescheduleEarliest:
+                db.RescheduleEarliestNotification(planned.Date, planned.Repeat);
                 break;
         }
     }

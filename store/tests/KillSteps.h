@@ -8,10 +8,11 @@
 // The fixed sequence of changes that the kill test's child makes: which change step k is
 // depends only on k and on how many reminders the store holds, so the test can replay it.
 struct TKillStep {
-    enum TKind { Add, DeleteAt, RemoveEarliest };
+    enum TKind { Add, DeleteAt, RemoveEarliest, RescheduleEarliest };
 
     TKind Kind = Add;
     TDateTimeText Date;
+    std::string Repeat;
     std::wstring Text;
     bool WithSound = false;
     std::size_t Position = 0;

@@ -16,31 +16,43 @@ const int KillCount = 100;
 
 struct TModelRecord {
     TDateTimeText Date;
+    std::string Repeat;
     std::wstring Text;
     bool WithSound;
 
     bool operator==(const TModelRecord& other) const {
-        return Date == other.Date && Text == other.Text && WithSound == other.WithSound;
+        return Date == other.Date && Repeat == other.Repeat && Text == other.Text && WithSound == other.WithSound;
     }
 };
 
 using TModelState = std::vector<TModelRecord>;
 
+void InsertInDueOrder(const TModelRecord& added, TModelState& state) {
+    const auto later = std::find_if(state.begin(), state.end(),
+                                    [&added](const TModelRecord& record) { return !(record.Date < added.Date); });
+    state.insert(later, added);
+}
+
 void ApplyStep(long long step, TModelState& state) {
     const TKillStep planned = PlanKillStep(step, state.size());
     switch (planned.Kind) {
-        case TKillStep::Add: {
-            const auto later = std::find_if(state.begin(), state.end(),
-                                            [&planned](const TModelRecord& record) { return !(record.Date < planned.Date); });
-            state.insert(later, TModelRecord{planned.Date, planned.Text, planned.WithSound});
+        case TKillStep::Add:
+            InsertInDueOrder(TModelRecord{planned.Date, planned.Repeat, planned.Text, planned.WithSound}, state);
             break;
-        }
         case TKillStep::DeleteAt:
             state.erase(state.begin() + static_cast<std::ptrdiff_t>(planned.Position));
             break;
         case TKillStep::RemoveEarliest:
             state.erase(state.begin());
             break;
+        case TKillStep::RescheduleEarliest: {
+            TModelRecord rescheduled = state.front();
+            state.erase(state.begin());
+            rescheduled.Date = planned.Date;
+            rescheduled.Repeat = planned.Repeat;
+            InsertInDueOrder(rescheduled, state);
+            break;
+        }
     }
 }
 
@@ -56,7 +68,7 @@ TModelState ReadStoreState(const std::wstring& dataPath) {
             EXPECT_EQ(ReadWholeFile(notification.SoundFile), KillTestSound);
             EXPECT_TRUE(soundFiles.insert(notification.SoundFile).second);
         }
-        state.push_back(TModelRecord{notification.Date, notification.Text, withSound});
+        state.push_back(TModelRecord{notification.Date, notification.Repeat, notification.Text, withSound});
     }
     return state;
 }

@@ -18,20 +18,30 @@ struct TModelRecord {
     std::wstring Text;
     std::int32_t Id;
     std::string Sound;  // Empty for none.
+    std::string Repeat;
 };
 
 // The store as plain memory: due order, newest first among equal dates, smallest free ID.
 class TStoreModel {
 public:
-    std::int32_t Add(const TDateTimeText& date, const std::wstring& text, const std::string& sound) {
+    std::int32_t Add(const TDateTimeText& date, const std::wstring& text, const std::string& sound,
+                     const std::string& repeat) {
         std::int32_t id = 0;
         while (FindPosition(id) >= 0) {
             ++id;
         }
-        const auto later = std::find_if(Records.begin(), Records.end(),
-                                        [&date](const TModelRecord& record) { return !(record.Date < date); });
-        Records.insert(later, TModelRecord{date, text, id, sound});
+        Insert(TModelRecord{date, text, id, sound, repeat});
         return id;
+    }
+
+    void RescheduleEarliest(const TDateTimeText& date, const std::string& repeat) {
+        if (!Records.empty()) {
+            TModelRecord rescheduled = Records.front();
+            Records.erase(Records.begin());
+            rescheduled.Date = date;
+            rescheduled.Repeat = repeat;
+            Insert(rescheduled);
+        }
     }
 
     void Delete(std::int32_t id) {
@@ -53,6 +63,13 @@ public:
     }
 
     std::vector<TModelRecord> Records;
+
+private:
+    void Insert(const TModelRecord& added) {
+        const auto later = std::find_if(Records.begin(), Records.end(),
+                                        [&added](const TModelRecord& record) { return !(record.Date < added.Date); });
+        Records.insert(later, added);
+    }
 };
 
 class TRandomStoreUse {
@@ -72,6 +89,12 @@ public:
             text += pieces[Random() % (sizeof(pieces) / sizeof(pieces[0]))];
         }
         return text;
+    }
+
+    // Rules the store keeps as they stand, readable or not.
+    std::string MakeRepeat() {
+        static const char* const rules[] = {"every 1 day", "every weekday", "every 30 minutes", "at full moon"};
+        return Random() % 2 ? rules[Random() % 4] : std::string();
     }
 
     std::string MakeSound() { return Random() % 3 == 0 ? "sound " + std::to_string(Random()) : std::string(); }
@@ -94,6 +117,7 @@ void ExpectStoreMatchesModel(const TStoreTestFolder& folder, const TNotification
         const TModelRecord& expected = model.Records[i];
         ASSERT_EQ(stored[i].Date, expected.Date) << "step " << step << " position " << i;
         ASSERT_EQ(stored[i].Text, expected.Text) << "step " << step << " position " << i;
+        ASSERT_EQ(stored[i].Repeat, expected.Repeat) << "step " << step << " position " << i;
         ASSERT_EQ(stored[i].Id, expected.Id) << "step " << step << " position " << i;
         ASSERT_EQ(stored[i].SoundFile.empty(), expected.Sound.empty()) << "step " << step << " position " << i;
         if (!expected.Sound.empty()) {
@@ -124,13 +148,15 @@ TEST(NotificationsDbModelTest, RandomChangesMatchAPlainModel) {
             const TDateTimeText date = use.MakeDate();
             const std::wstring text = use.MakeText();
             const std::string sound = use.MakeSound();
+            const std::string repeat = use.MakeRepeat();
             TNotification notification(date, text);
+            notification.Repeat = repeat;
             notification.Id = static_cast<std::int32_t>(use.Choose(50));
             if (!sound.empty()) {
                 ASSERT_TRUE(WriteFileContent(source, sound));
                 notification.SoundFile = source;
             }
-            ASSERT_EQ(db.AddNotification(notification), model.Add(date, text, sound)) << "step " << step;
+            ASSERT_EQ(db.AddNotification(notification), model.Add(date, text, sound, repeat)) << "step " << step;
             dataFileMade = true;
         } else if (choice < 70 && !model.Records.empty()) {
             const std::int32_t id = model.Records[use.Choose(static_cast<unsigned>(model.Records.size()))].Id;
@@ -141,9 +167,14 @@ TEST(NotificationsDbModelTest, RandomChangesMatchAPlainModel) {
             if (model.FindPosition(absent) < 0) {
                 db.DeleteNotification(absent);
             }
-        } else if (choice < 90) {
+        } else if (choice < 84) {
             db.RemoveEarliestNotification();
             model.RemoveEarliest();
+        } else if (choice < 90) {
+            const TDateTimeText date = use.MakeDate();
+            const std::string repeat = use.MakeRepeat();
+            db.RescheduleEarliestNotification(date, repeat);
+            model.RescheduleEarliest(date, repeat);
         } else {
             const std::int32_t id = static_cast<std::int32_t>(use.Choose(50));
             const std::ptrdiff_t position = model.FindPosition(id);

@@ -1,6 +1,7 @@
 #include "store/FileContent.h"
 #include "store/FileOperations.h"
 #include "store/NotificationsDb.h"
+#include "store/Utf8Text.h"
 #include "store/tests/StoreTestFolder.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +186,44 @@ TEST(NotificationsDbTest, RejectsADueDateThatCannotBeStored) {
     }
     EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.05 22:00:00||kept\r\n");
     EXPECT_EQ(db.AddNotification(TNotification("2011.05.06 22:00:00", L"next")), 1);
+}
+
+TEST(NotificationsDbTest, RejectsARuleThatCannotBeStored) {
+    const TStoreTestFolder folder;
+    TNotificationsDb db(folder.GetDataPath());
+    db.AddNotification(TNotification("2011.05.05 22:00:00", L"kept"));
+    TNotification shortDate("2011.05.05", L"x");
+    shortDate.Repeat = "every 1 day";
+    EXPECT_THROW(db.AddNotification(shortDate), std::invalid_argument);
+    EXPECT_THROW(db.RescheduleEarliestNotification("2011.05.06 22:00:00", "every|day"), std::invalid_argument);
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.05 22:00:00||kept\r\n");
+}
+
+// The series moves to its new place among the others, keeping its ID, text and voice note; the
+// lines around it are copied as they stand.
+TEST(NotificationsDbTest, ReschedulesTheEarliestReminderToItsNewPlace) {
+    const TStoreTestFolder folder;
+    const std::wstring source = folder.GetFilePath(L"recorded.pcm");
+    ASSERT_TRUE(WriteFileContent(source, "pills"));
+    TNotificationsDb db(folder.GetDataPath());
+    db.AddNotification(TNotification("2011.05.06 09:00:00", L"earlier"));
+    db.AddNotification(TNotification("2011.05.07 09:00:00", L"same time"));
+    TNotification series = MakeNotification("2011.05.05 09:00:00", L"Take the pills", source);
+    series.Repeat = "every 1 day";
+    const std::int32_t id = db.AddNotification(series);
+    const std::wstring sound = db.GetNotification(id).SoundFile;
+    int calls = 0;
+    const TNotificationsDb::TWatcher watcher(db, [&calls] { ++calls; });
+
+    db.RescheduleEarliestNotification("2011.05.07 09:00:00", "every 2 days");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()),
+              "2011.05.06 09:00:00||earlier\r\n2011.05.07 09:00:00 every 2 days|" + EncodeUtf8(sound) +
+                  "|Take the pills\r\n2011.05.07 09:00:00||same time\r\n");
+    EXPECT_EQ(db.GetNotification(id).Date, "2011.05.07 09:00:00");
+    EXPECT_EQ(db.GetNotification(1).Text, L"same time");
+    EXPECT_EQ(ReadWholeFile(sound), "pills");
+    EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications", L"notifications.sound.0", L"recorded.pcm"}));
 }
 
 TEST(NotificationsDbTest, ReadsLfOnlyLineEndsAndSkipsUnreadableLines) {
