@@ -32,8 +32,8 @@ TRepeatedAction::TMessageProcessor::TMessageProcessor(TWindow& owner, THandler a
     : TControl(owner), Action(std::move(action)),
       PeriodMilliseconds(std::max<UINT>(1, static_cast<UINT>(periodSeconds * 1000))) {
     if (Action) {
-        SetTimer(GetWindow().GetHandle(), TimerIdentifier,
-                 GetDelayToFirstTick(ReadLocalMillisecondOfDay(), PeriodMilliseconds), nullptr);
+        ElapseMilliseconds = GetDelayToFirstTick(ReadLocalMillisecondOfDay(), PeriodMilliseconds);
+        SetTimer(GetWindow().GetHandle(), TimerIdentifier, ElapseMilliseconds, nullptr);
     }
 }
 
@@ -44,11 +44,12 @@ bool TRepeatedAction::TMessageProcessor::ProcessMessage(TMessage& message) {
         return false;
     }
     message.result = 0;
-    // Set again on every tick, also a dropped one: a timer keeps the delay it was last given,
-    // and only the clock tells how far the next whole period is.
-    if (Action) {
-        SetTimer(GetWindow().GetHandle(), TimerIdentifier,
-                 GetDelayToNextTick(ReadLocalMillisecondOfDay(), PeriodMilliseconds), nullptr);
+    // Looked at on every tick, also a dropped one: a timer keeps the elapse it was last given,
+    // and only the clock tells whether the ticks still keep to it.
+    const UINT elapse = Action ? GetTimerElapse(ReadLocalMillisecondOfDay(), PeriodMilliseconds) : ElapseMilliseconds;
+    if (elapse != ElapseMilliseconds) {
+        ElapseMilliseconds = elapse;
+        SetTimer(GetWindow().GetHandle(), TimerIdentifier, ElapseMilliseconds, nullptr);
     }
     if (!Busy) {
         TBusyScope busy(Busy);

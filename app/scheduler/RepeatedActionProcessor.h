@@ -3,8 +3,9 @@
 #include "app/scheduler/RepeatedAction.h"
 #include "ui/Window.h"
 
-// Owns the timer (identifier 0) of its window and runs the action on each of its ticks. Each tick
-// sets the timer anew for the next one, just after the next whole period of the local clock. What
+// Owns the timer (identifier 0) of its window and runs the action on each of its ticks. A tick that
+// strays from the clock sets the timer anew, for just after the next whole period of the local
+// clock. What
 // the action throws goes on to the window procedure, which reports it; the next tick runs the
 // action again.
 class TRepeatedAction::TMessageProcessor : public TWindow::TControl {
@@ -17,5 +18,7 @@ public:
 private:
     THandler Action;
     UINT PeriodMilliseconds;
+    // What the timer was last given.
+    UINT ElapseMilliseconds = 0;
     bool Busy = false;
 };

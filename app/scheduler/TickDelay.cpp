@@ -8,3 +8,9 @@ unsigned GetDelayToFirstTick(unsigned millisecondOfDay, unsigned periodMilliseco
     const unsigned delay = GetDelayToNextTick(millisecondOfDay, periodMilliseconds);
     return delay < periodMilliseconds ? delay + periodMilliseconds : delay;
 }
+
+unsigned GetTimerElapse(unsigned millisecondOfDay, unsigned periodMilliseconds) {
+    const unsigned delay = GetDelayToNextTick(millisecondOfDay, periodMilliseconds);
+    const bool keepsToTheClock = delay <= periodMilliseconds && periodMilliseconds - delay <= TickToleranceMilliseconds;
+    return keepsToTheClock ? periodMilliseconds : delay;
+}
