@@ -7,6 +7,7 @@
 #include "bench/BenchDataFolder.h"
 #include "bench/BenchFigures.h"
 #include "bench/BenchProcess.h"
+#include "bench/DataFileOpenWatch.h"
 #include "bench/HostProcessFigures.h"
 
 #include <windows.h>
@@ -94,6 +95,7 @@ bool MeasureIdle(const std::wstring& program, const std::wstring& minimalProgram
         return false;
     }
     Sleep(3000);
+    TDataFileOpenWatch opens(GetDataFolder() + L"\\notifications");
     THostProcessFigures programStart, minimalStart, programEnd, minimalEnd;
     if (!ReadHostProcessFigures(ProgramProcessName, programStart) ||
         !ReadHostProcessFigures(MinimalProcessName, minimalStart)) {
@@ -105,12 +107,19 @@ bool MeasureIdle(const std::wstring& program, const std::wstring& minimalProgram
     ReadHostProcessFigures(ProgramProcessName, programEnd);
     ReadHostProcessFigures(MinimalProcessName, minimalEnd);
     const double wall = ReadSeconds() - wallStart;
+    const int openCount = opens.Finish();
     const double programShare = (programEnd.ProcessorSeconds - programStart.ProcessorSeconds) / wall * 100;
     const double minimalShare = (minimalEnd.ProcessorSeconds - minimalStart.ProcessorSeconds) / wall * 100;
-    std::printf("idle processor time, 1000 reminders, %.0f s: %.4f %% of one core (goal <= 0.1 %%: %s); "
+    std::printf("idle processor time, 1000 reminders, %.0f s: %.4f %% of one core (goal <= 0.02 %%: %s); "
                 "floor (minimal one-window program): %.4f %%; ratio %s\n",
-                wall, programShare, programShare <= 0.1 ? "met" : "MISSED", minimalShare,
+                wall, programShare, programShare <= 0.02 ? "met" : "MISSED", minimalShare,
                 minimalShare > 0 ? std::to_string(programShare / minimalShare).c_str() : "n/a (floor 0)");
+    if (openCount < 0) {
+        std::printf("data-file opens while idle: not countable here (no inotify or python3 on the host)\n");
+    } else {
+        std::printf("data-file opens while idle, %.0f s: %d (goal 0: %s)\n", wall, openCount,
+                    openCount == 0 ? "met" : "MISSED");
+    }
     PrintFigure("private working set at idle", programEnd.PrivateResidentBytes / 1024, "minimal one-window program",
                 minimalEnd.PrivateResidentBytes / 1024, "KiB", 0);
     PrintFigure("whole working set at idle", instance.ReadWorkingSetBytes() / 1024, "minimal one-window program",
@@ -152,9 +161,9 @@ bool WaitForVisibility(HWND window, bool visible, double seconds) {
     return true;
 }
 
-// Appends the latencies of count reminders fired by one run of the program. The scheduler ticks
-// once a second from its start, so one run sees one phase of its ticks against the clock's
-// seconds; several runs show how the latency spreads.
+// Appends the latencies of count reminders fired by one run of the program. Several runs, each
+// started at another moment of its second, show whether the scheduler's ticks keep to the clock's
+// seconds whatever the start.
 bool MeasureOneRunsLatencies(const std::wstring& program, int count, std::vector<double>& latencies) {
     ClearDataFolder();
     const unsigned long long spacing = 2 * TicksPerSecond;
@@ -200,11 +209,11 @@ bool MeasureFiringLatency(const std::wstring& program, int firings) {
     const double median = GetMedian(latencies);
     const double maximum = *std::max_element(latencies.begin(), latencies.end());
     const double minimum = *std::min_element(latencies.begin(), latencies.end());
-    std::printf("firing latency over %d reminders in %d runs: median %.3f s (goal <= 1.0: %s), maximum %.3f s "
-                "(goal <= 1.5: %s), minimum %.3f s; floor (the scheduler's period): 1.000 s; ratio median %.2f, "
+    std::printf("firing latency over %d reminders in %d runs: median %.3f s (goal <= 0.1: %s), maximum %.3f s "
+                "(goal <= 0.25: %s), minimum %.3f s; floor (the scheduler's period): 1.000 s; ratio median %.2f, "
                 "maximum %.2f\n",
-                firings, (firings + perRun - 1) / perRun, median, median <= 1.0 ? "met" : "MISSED", maximum,
-                maximum <= 1.5 ? "met" : "MISSED", minimum, median, maximum);
+                firings, (firings + perRun - 1) / perRun, median, median <= 0.1 ? "met" : "MISSED", maximum,
+                maximum <= 0.25 ? "met" : "MISSED", minimum, median, maximum);
     return minimum >= 0;
 }
 

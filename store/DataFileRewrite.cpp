@@ -30,7 +30,18 @@ bool TDataFileRewrite::NextRecord() {
 void TDataFileRewrite::WriteRecord(const TNotification& record) {
     Line.clear();
     AppendRecordLine(Line, record);
+    if (!FirstWrittenLine) {
+        FirstWrittenLine.emplace(Line, 0, Line.size() - 2);
+    }
     Write(Line);
+}
+
+TNotification TDataFileRewrite::GetFirstWrittenRecord() const {
+    TNotification record;
+    if (FirstWrittenLine) {
+        ParseRecordLine(*FirstWrittenLine, record);
+    }
+    return record;
 }
 
 std::string_view TDataFileRewrite::GetDate() const { return GetRecordDate(Reader.GetLine()); }
@@ -46,6 +57,9 @@ void TDataFileRewrite::CopyRecord() {
     if (!IsWrittenForm(read)) {
         WriteRecord(GetRecord());
         return;
+    }
+    if (!FirstWrittenLine) {
+        FirstWrittenLine.emplace(read);
     }
     const std::string_view bytes = Reader.GetLineBytes();
     if (bytes.size() != read.size() + 2) {

@@ -29,6 +29,9 @@ public:
     // it stands, and neighbouring copied lines are written as one run of bytes.
     void CopyRecord();
     void WriteRecord(const TNotification& record);
+    // What a read of the new file would give as its first record: the empty record when none
+    // was written so far.
+    TNotification GetFirstWrittenRecord() const;
     void Finish();
 
 private:
@@ -40,6 +43,7 @@ private:
     TRecordReader Reader;
     std::optional<TReplacementFile> Replacement;
     std::string Line;
+    std::optional<std::string> FirstWrittenLine;
     // Copied lines not written yet: they are still in the reader's buffer, which is why they are
     // written before it takes more bytes.
     std::string_view PendingRun;

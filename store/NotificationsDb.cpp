@@ -66,14 +66,17 @@ std::int32_t TNotificationsDb::AddNotification(const TNotification& notification
     added.Repeat = notification.Repeat;
     added.SoundFile = CopySoundFile(notification.SoundFile);
     std::size_t position = 0;
+    TNotification earliest;
     try {
         TDataFileRewrite rewrite(Path);
         position = CopyRecordsPuttingInDueOrder(rewrite, added);
+        earliest = rewrite.GetFirstWrittenRecord();
         rewrite.Finish();
     } catch (...) {
         DeleteSoundFile(added.SoundFile);
         throw;
     }
+    Earliest = std::move(earliest);
     Ids.Insert(position, id);
     CallWatchers();
     return id;
@@ -93,7 +96,9 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
             rewrite.CopyRecord();
         }
     }
+    TNotification earliest = rewrite.GetFirstWrittenRecord();
     rewrite.Finish();
+    Earliest = std::move(earliest);
     // Only now: a failed change must leave the voice note of the reminder it kept.
     DeleteSoundFile(soundFile);
     Ids.EraseAt(static_cast<std::size_t>(deleted));
@@ -103,13 +108,16 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
 void TNotificationsDb::RemoveEarliestNotification() {
     TDataFileRewrite rewrite(Path);
     if (!rewrite.NextRecord()) {
+        Earliest = TNotification();
         return;
     }
     const std::wstring earliestSoundFile = rewrite.GetRecord().SoundFile;
     while (rewrite.NextRecord()) {
         rewrite.CopyRecord();
     }
+    TNotification earliest = rewrite.GetFirstWrittenRecord();
     rewrite.Finish();
+    Earliest = std::move(earliest);
     DeleteSoundFile(earliestSoundFile);
     Ids.EraseAt(0);
     CallWatchers();
@@ -119,6 +127,7 @@ void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date,
     CheckDueField(date, repeat, "RescheduleEarliestNotification");
     TDataFileRewrite rewrite(Path);
     if (!rewrite.NextRecord()) {
+        Earliest = TNotification();
         return;
     }
     // Written from what was read, so its voice note stays its own: neither copied nor deleted.
@@ -126,7 +135,9 @@ void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date,
     rescheduled.Date = date;
     rescheduled.Repeat = repeat;
     const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, rescheduled);
+    TNotification earliest = rewrite.GetFirstWrittenRecord();
     rewrite.Finish();
+    Earliest = std::move(earliest);
     const std::int32_t id = Ids.GetIdAt(0);
     Ids.EraseAt(0);
     Ids.Insert(position, id);
@@ -145,10 +156,20 @@ TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
     return iterator.Current();
 }
 
-TNotification TNotificationsDb::GetEarliestNotification() const { return Begin().Current(); }
+TNotification TNotificationsDb::GetEarliestNotification() const {
+    if (!Earliest) {
+        Earliest = Begin().Current();
+    }
+    TNotification earliest = *Earliest;
+    earliest.Id = earliest.Date.empty() ? -1 : Ids.GetIdAt(0);
+    return earliest;
+}
 
 bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
-    const TDateTimeText due = GetEarliestNotification().Date;
+    if (!Earliest) {
+        GetEarliestNotification();
+    }
+    const TDateTimeText& due = Earliest->Date;
     return !due.empty() && !(now < due);
 }
 

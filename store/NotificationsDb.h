@@ -7,13 +7,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 
 // The pending reminders, one line each in a data file sorted by due date, with each voice note
-// copied beside it. Nothing but the IDs is kept in memory: every query reads the file, every
-// change rewrites it. A change that cannot be completed throws a runtime error
-// "TNotificationsDb: ..." and changes nothing.
+// copied beside it. Every change rewrites the file. Only the IDs and the earliest reminder are
+// kept in memory: the due check asks for the earliest one every second, and the program is the
+// only writer of its data file, so it is read once and then learnt from each change as it is
+// written. Every other query reads the file. A change that cannot be completed throws a runtime
+// error "TNotificationsDb: ..." and changes nothing.
 class TNotificationsDb {
 public:
     class TIterator;
@@ -53,6 +56,8 @@ private:
     std::wstring Path;
     std::set<TWatcher*> Watchers;
     TIdList Ids;
+    // Without its ID, which Ids holds; nothing before the first query.
+    mutable std::optional<TNotification> Earliest;
 };
 
 // Reads the reminders in due order; what it yields after a change made while it is open is not

@@ -6,8 +6,9 @@
 
 class TWindow;
 
-// Runs an action on the GUI thread once per period, from a system timer on a hidden window. A tick
-// that comes while the action still runs (from a message loop inside it) is dropped.
+// Runs an action on the GUI thread once per period, from a system timer on a hidden window, just
+// after each whole period of the local clock (see TickDelay.h). A tick that comes while the action
+// still runs (from a message loop inside it) is dropped.
 class TRepeatedAction {
 public:
     class TMessageProcessor;

@@ -3,9 +3,11 @@
 #include "app/scheduler/RepeatedAction.h"
 #include "ui/Window.h"
 
-// Owns the timer (identifier 0) of its window and runs the action on each of its ticks. What the
-// action throws goes on to the window procedure, which reports it; the next tick runs the action
-// again.
+// Owns the timer (identifier 0) of its window and runs the action on each of its ticks. A tick that
+// strays from the clock sets the timer anew, for just after the next whole period of the local
+// clock. What
+// the action throws goes on to the window procedure, which reports it; the next tick runs the
+// action again.
 class TRepeatedAction::TMessageProcessor : public TWindow::TControl {
 public:
     TMessageProcessor(TWindow& owner, THandler action, double periodSeconds);
@@ -15,5 +17,8 @@ public:
 
 private:
     THandler Action;
+    UINT PeriodMilliseconds;
+    // What the timer was last given.
+    UINT ElapseMilliseconds = 0;
     bool Busy = false;
 };

@@ -4,6 +4,8 @@
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationWindow.h"
 
+#include "tests/support/FileOpenCounter.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -96,6 +98,24 @@ TEST_F(DueReminderCheck, NothingHappensOnAnEmptyStoreOrBeforeTheEarliestIsDue) {
     Check->Run();
     EXPECT_FALSE(Window->IsShowingNotification());
     EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"later"}));
+}
+
+TEST_F(DueReminderCheck, IdleTicksOpenNoFileAfterTheFirstReadAndAfterAChange) {
+    UseDataFile("2011.05.17 10:00:00||tomorrow\r\n2011.05.18 10:00:00||later\r\n");
+    const TFileOpenCounter opens((Folder / L"notifications").wstring());
+    ASSERT_TRUE(opens.IsCounting());
+    const auto runTicks = [this] {
+        for (int tick = 0; tick < 60; ++tick) {
+            Check->Run();
+        }
+    };
+    runTicks();
+    EXPECT_EQ(opens.GetCount(), 1) << "the first tick reads the data file, the others nothing";
+    Add("2011.05.16 23:00:00", L"tonight");
+    const int opensOfTheChange = opens.GetCount();
+    runTicks();
+    EXPECT_EQ(opens.GetCount(), opensOfTheChange);
+    EXPECT_FALSE(Window->IsShowingNotification());
 }
 
 TEST_F(DueReminderCheck, AReminderDueThisVerySecondFiresAndLeavesTheStore) {

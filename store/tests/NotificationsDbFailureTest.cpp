@@ -28,6 +28,7 @@ protected:
         ASSERT_TRUE(WriteFileContent(Folder.GetFilePath(L"recorded.pcm"), "new voice"));
         Db = std::make_unique<TNotificationsDb>(DataPath);
         Watcher = std::make_unique<TNotificationsDb::TWatcher>(*Db, [this] { ++WatcherCalls; });
+        Earliest = Db->GetEarliestNotification();
         Content = ReadWholeFile(DataPath);
         Files = Folder.ListFileNames();
     }
@@ -49,6 +50,8 @@ protected:
         EXPECT_EQ(WatcherCalls, 0);
         EXPECT_EQ(Db->GetNotification(0).Text, L"with sound");
         EXPECT_EQ(Db->GetNotification(1).Text, L"www");
+        EXPECT_EQ(Earliest.Text, L"with sound");
+        EXPECT_EQ(Db->GetEarliestNotification(), Earliest);
     }
 
     TNotification MakeNewWithSound() const {
@@ -63,6 +66,7 @@ protected:
     std::unique_ptr<TNotificationsDb::TWatcher> Watcher;
     int WatcherCalls = 0;
     std::string Content;
+    TNotification Earliest;
     std::vector<std::wstring> Files;
 };
 
@@ -127,6 +131,7 @@ TEST_F(TFailingChangeTest, NewDataFileThatCannotBeCreated) {
     ExpectFailure([this] { Db->AddNotification(MakeNewWithSound()); }, failure);
     ExpectFailure([this] { Db->DeleteNotification(0); }, failure);
     ExpectFailure([this] { Db->RemoveEarliestNotification(); }, failure);
+    ExpectFailure([this] { Db->RescheduleEarliestNotification("2011.07.01 00:00:00", "every 1 day"); }, failure);
     ASSERT_TRUE(RemoveDirectoryW(blocker.c_str()));
     ExpectNothingChanged();
 }

@@ -129,6 +129,16 @@ void ExpectStoreMatchesModel(const TStoreTestFolder& folder, const TNotification
     ASSERT_EQ(folder.ListFileNames(), expectedFiles) << "step " << step;
     const TNotification earliest = db.GetEarliestNotification();
     ASSERT_EQ(earliest.Date, model.Records.empty() ? TDateTimeText() : model.Records[0].Date);
+    ASSERT_EQ(earliest.Id, model.Records.empty() ? -1 : model.Records[0].Id) << "step " << step;
+    // The earliest reminder is remembered from the changes: it must be what a fresh read gives.
+    const TNotificationsDb fresh(folder.GetDataPath());
+    TNotification read = fresh.GetEarliestNotification();
+    read.Id = earliest.Id;
+    ASSERT_EQ(earliest, read) << "step " << step;
+    for (const TDateTimeText& now : {TDateTimeText("2011.05.01 08:29:59"), TDateTimeText("2011.05.05 12:00:00"),
+                                     TDateTimeText("2011.05.09 12:00:00"), read.Date}) {
+        ASSERT_EQ(db.IsNotificationHappening(now), fresh.IsNotificationHappening(now)) << "step " << step << " " << now;
+    }
 }
 
 }  // namespace

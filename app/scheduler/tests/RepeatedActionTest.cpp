@@ -1,5 +1,6 @@
 #include "app/scheduler/RepeatedAction.h"
 #include "app/scheduler/RepeatedActionProcessor.h"
+#include "app/scheduler/TickDelay.h"
 #include "ui/HandlerFailure.h"
 
 #include "tests/support/MessagePumping.h"
@@ -120,4 +121,44 @@ TEST(RepeatedActionProcessor, AFailingActionIsReportedAndTheNextTicksStillRunIt)
     EXPECT_TRUE(PumpMessagesUntil([&] { return runs >= 3; }, 3000));
     ASSERT_EQ(failures.Messages.size(), 1u);
     EXPECT_EQ(failures.Messages[0], "due check failed");
+}
+
+TEST(TickDelay, TicksComeJustAfterTheNextWholePeriodAndTheFirstNoSoonerThanOnePeriod) {
+    struct TCase {
+        unsigned MillisecondOfDay;
+        unsigned Period;
+        unsigned Next;
+        unsigned First;
+        unsigned Elapse;
+    };
+    const TCase cases[] = {
+        {0, 1000, 1010, 1010, 1010},        // on a whole second
+        {10, 1000, 1000, 1000, 1000},       // a tick on time
+        {25, 1000, 985, 1985, 1000},        // a tick a little late keeps the timer as it is
+        {45, 1000, 965, 1965, 965},         // a tick too late
+        {999, 1000, 11, 1011, 11},          // a tick early, before its second
+        {86399999, 1000, 11, 1011, 11},     // the day's last millisecond
+        {3600500, 1000, 510, 1510, 510},    // half a second
+        {1234, 400, 376, 776, 376},         // another period
+    };
+    for (const TCase& tick : cases) {
+        EXPECT_EQ(GetDelayToNextTick(tick.MillisecondOfDay, tick.Period), tick.Next) << tick.MillisecondOfDay;
+        EXPECT_EQ(GetDelayToFirstTick(tick.MillisecondOfDay, tick.Period), tick.First) << tick.MillisecondOfDay;
+        EXPECT_EQ(GetTimerElapse(tick.MillisecondOfDay, tick.Period), tick.Elapse) << tick.MillisecondOfDay;
+    }
+}
+
+TEST(RepeatedAction, TicksJustAfterTheWholePeriodsOfTheLocalClock) {
+    std::vector<unsigned> phases;
+    TRepeatedAction action(
+        [&] {
+            SYSTEMTIME now;
+            GetLocalTime(&now);
+            phases.push_back(now.wMilliseconds % 200u);
+        },
+        0.2);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return phases.size() >= 5; }, 5000));
+    for (const unsigned phase : phases) {
+        EXPECT_LT(phase, 100u);
+    }
 }
