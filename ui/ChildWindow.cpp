@@ -1,6 +1,7 @@
 #include "ui/ChildWindow.h"
 
 #include "ui/CommonControls.h"
+#include "ui/DeviceContext.h"
 
 namespace {
 
@@ -17,9 +18,9 @@ HWND CreateChild(HWND parent, const TChildWindow::TCreation& creation) {
 // Every control takes its window's interface font: the default of a native control is the
 // bitmap "System" font, which draws only the ANSI code page and ignores the DPI.
 TChildWindow::TChildWindow(HWND parent, const TCreation& creation) : Handle(CreateChild(parent, creation)) {
-    const LRESULT font = SendMessageW(parent, WM_GETFONT, 0, 0);
+    const HFONT font = ReadWindowFont(parent);
     if (Handle && font) {
-        SendMessageW(Handle, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+        SendMessageW(Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/ControlDatePicker.h"
 
+#include "ui/DeviceContext.h"
 #include "ui/PickerFields.h"
 #include "ui/SizeRules.h"
 
@@ -10,7 +11,7 @@ TControlDatePicker::TControlDatePicker(TWindow& owner)
       Native(owner.GetHandle(),
              {L"SysDateTimePick32", L"Date", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, TSize{10, 10}, ICC_DATE_CLASSES}) {
     // The drop-down calendar is a window of its own and does not follow the picker's font.
-    SendMessageW(Native.GetHandle(), DTM_SETMCFONT, SendMessageW(owner.GetHandle(), WM_GETFONT, 0, 0), FALSE);
+    SendMessageW(Native.GetHandle(), DTM_SETMCFONT, reinterpret_cast<WPARAM>(ReadWindowFont(owner.GetHandle())), FALSE);
 }
 
 TSize TControlDatePicker::GetPreferredSize() const { return GetPickerSize(Native.GetHandle(), L"21 November 2011"); }

@@ -35,8 +35,7 @@ TControlTextView::TControlTextView(TWindow& owner, const std::wstring& text)
 
 TSize TControlTextView::GetPreferredSize(int wrapWidth) const {
     TDeviceContext dc(Native.GetHandle());
-    TFontSelection font(dc.GetHandle(),
-                        reinterpret_cast<HFONT>(SendMessageW(Native.GetHandle(), WM_GETFONT, 0, 0)));
+    TFontSelection font(dc.GetHandle(), ReadWindowFont(Native.GetHandle()));
     RECT bounds{0, 0, wrapWidth, 0};
     DrawTextW(dc.GetHandle(), Text.c_str(), static_cast<int>(Text.size()), &bounds, WrappingFormat);
     TEXTMETRICW metrics{};

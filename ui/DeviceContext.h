@@ -39,6 +39,9 @@ private:
     HGDIOBJ Previous;
 };
 
+// The font a window draws its text with (WM_GETFONT); null for the system's.
+inline HFONT ReadWindowFont(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
+
 // Selects a font that somebody else owns into a device context, and puts the previous one back.
 // A null font leaves the device context's own.
 class TFontSelection {

@@ -9,6 +9,9 @@
 // The dots per inch that the layout of 96-dpi pixel sizes is scaled from.
 constexpr int DefaultDpi = 96;
 
+// The DPI the system scales for when it does not scale per monitor.
+int GetSystemDpi();
+
 // The DPI a window is shown at: its monitor's where the system scales per monitor, otherwise
 // the system's.
 int GetWindowDpi(HWND window);

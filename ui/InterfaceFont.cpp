@@ -1,19 +1,16 @@
 #include "ui/InterfaceFont.h"
 
-#include "ui/DeviceContext.h"
+#include "ui/Dpi.h"
+#include "ui/SystemLibrary.h"
 
 namespace {
 
 using TSystemParametersInfoForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
-// Windows 10 1607 and later.
-TSystemParametersInfoForDpi FindSystemParametersInfoForDpi() {
-    return reinterpret_cast<TSystemParametersInfoForDpi>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
-}
-
 LOGFONTW GetMessageFont(int dpi) {
-    static const TSystemParametersInfoForDpi forDpi = FindSystemParametersInfoForDpi();
+    // Windows 10 1607 and later.
+    static const auto forDpi =
+        FindNewerSystemFunction<TSystemParametersInfoForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi))) {
@@ -25,9 +22,7 @@ LOGFONTW GetMessageFont(int dpi) {
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
         metrics.lfMessageFont = fallback;
     }
-    TDeviceContext screen(nullptr);
-    const int systemDpi = GetDeviceCaps(screen.GetHandle(), LOGPIXELSY);
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, systemDpi);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, GetSystemDpi());
     return metrics.lfMessageFont;
 }
 

@@ -5,11 +5,9 @@
 
 namespace {
 
-HFONT GetFontOf(HWND window) { return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)); }
-
 TSize MeasureTextOn(HWND window, HWND fontOwner, const std::wstring& text) {
     TDeviceContext dc(window);
-    TFontSelection font(dc.GetHandle(), GetFontOf(fontOwner));
+    TFontSelection font(dc.GetHandle(), ReadWindowFont(fontOwner));
     return MeasureText(dc.GetHandle(), text);
 }
 

@@ -29,11 +29,10 @@ void* TSystemLibrary::GetProcedure(const char* name) const {
     return Module ? reinterpret_cast<void*>(GetProcAddress(Module, name)) : nullptr;
 }
 
-// Found at run time: the function is missing from an unpatched Windows 7, where a static import
-// of it would stop the program from starting at all.
+// The function is missing from an unpatched Windows 7.
 bool RestrictLibrarySearchToSystemFolder() {
-    const auto setDefaultDllDirectories = reinterpret_cast<TSetDefaultDllDirectories>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories =
+        FindNewerSystemFunction<TSetDefaultDllDirectories>(L"kernel32.dll", "SetDefaultDllDirectories");
     if (setDefaultDllDirectories && setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         return true;
     }

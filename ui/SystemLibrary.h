@@ -27,6 +27,13 @@ private:
     HMODULE Module;
 };
 
+// A function that newer systems add to a system library the program has loaded already; null
+// where the system is older. Imported statically, it would stop the program from starting there.
+template <typename TFunction>
+TFunction FindNewerSystemFunction(const wchar_t* loadedLibrary, const char* name) {
+    return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(loadedLibrary), name)));
+}
+
 // Every later load by name, also the ones that the system's own libraries make, looks in the
 // system folder only. False where the system cannot do that (Windows 7 without update
 // KB2533623); the current folder is then at least taken out of the search.

@@ -8,13 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const wchar_t ClassName[] = L"TWindow";
-const wchar_t ControllingObjectProperty[] = L"ControllingObject";
-
-}  // namespace
-
 struct TWindow::TRecord {
     HWND Handle = nullptr;
     TColor Background;
@@ -27,6 +20,9 @@ struct TWindow::TRecord {
 };
 
 namespace {
+
+const wchar_t ClassName[] = L"TWindow";
+const wchar_t ControllingObjectProperty[] = L"ControllingObject";
 
 BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
     SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);

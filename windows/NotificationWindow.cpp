@@ -105,9 +105,9 @@ void TNotificationWindow::LayOut() {
         return;
     }
     const int margin = Window.ScaleForDpi(5);
-    const int centre = Window.GetClientSize().width / 2;
     const TSize outer = Window.GetSize();
     const TSize client = Window.GetClientSize();
+    const int centre = client.width / 2;
     const RECT work = GetWorkAreaOf(Window.GetHandle());
     int width = 0;
     int y = margin;
@@ -126,7 +126,7 @@ void TNotificationWindow::LayOut() {
     const TSize close = CloseButton.GetPreferredSize();
     const int belowText = margin + snoozeRowHeight + margin + close.height + margin;
     const int textRoom = (work.bottom - work.top) - (outer.height - client.height) - y - belowText;
-    const TSize text = PlaceText(y, textRoom);
+    const TSize text = PlaceText(centre, y, TSize{(work.right - work.left) / 2, textRoom});
     y += text.height + margin;
     width = std::max(width, text.width + 2 * margin);
 
@@ -146,14 +146,14 @@ void TNotificationWindow::LayOut() {
     WantedSize = TSize{width + outer.width - client.width, y + outer.height - client.height};
 }
 
-// Places the text centred at that top, no taller than the room; gives the size it took.
-TSize TNotificationWindow::PlaceText(int top, int roomHeight) {
-    const RECT work = GetWorkAreaOf(Window.GetHandle());
-    TSize text = TextView->GetPreferredSize((work.right - work.left) / 2);
-    if (text.height > roomHeight) {
-        text.height = std::max(roomHeight, Window.ScaleForDpi(20));
+// Places the text centred at that top, its lines no wider and the whole no taller than the room
+// (a scroll bar then takes the rest); gives the size it took.
+TSize TNotificationWindow::PlaceText(int centre, int top, TSize room) {
+    TSize text = TextView->GetPreferredSize(room.width);
+    if (text.height > room.height) {
+        text.height = std::max(room.height, Window.ScaleForDpi(20));
         text.width += TextView->GetScrollBarWidth();
     }
-    TextView->Move(TPoint{Window.GetClientSize().width / 2 - text.width / 2, top}, text);
+    TextView->Move(TPoint{centre - text.width / 2, top}, text);
     return text;
 }

@@ -41,7 +41,7 @@ private:
     void ForgetShownReminder();
     void ReplaySound();
     void LayOut();
-    TSize PlaceText(int top, int roomHeight);
+    TSize PlaceText(int centre, int top, TSize room);
 
     TNotificationsDb& Store;
     TClock Clock;

@@ -111,9 +111,7 @@ std::string DescribeDpiScalingFault(HWND window, const std::function<void()>& sh
     show();
     const SIZE client = GetClientSizeOf(window);
     const std::map<HWND, SIZE> children = MeasureVisibleChildren(window);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetWindowDpi(window);
     ChangeWindowDpi(window, dpi, 3 * dpi / 2);
     show();
     std::string fault = DescribeLayoutFault(window);
