@@ -3,7 +3,7 @@
 #include "app/CloseRequest.h"
 #include "app/DueReminderCheck.h"
 #include "app/TrayMenu.h"
-#include "app/help/Help.h"
+#include "texts/Help.h"
 #include "app/scheduler/RepeatedAction.h"
 #include "app/tray/TrayIcon.h"
 #include "hotkeys/GlobalHotKeyManager.h"

@@ -5,10 +5,10 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GlobalMutex.h"
-#include "app/help/Help.h"
+#include "texts/Help.h"
 #include "store/NotificationsDb.h"
 #include "store/SelfTest.h"
-#include "ui/WideText.h"
+#include "texts/WideText.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "app/TrayMenu.h"
 
-#include "app/help/Help.h"
+#include "texts/Help.h"
 #include "app/tray/PopupMenu.h"
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "windows/HotKeysConfigWindow.h"

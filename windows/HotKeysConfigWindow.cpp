@@ -1,9 +1,9 @@
 #include "windows/HotKeysConfigWindow.h"
 
-#include "app/help/Help.h"
+#include "texts/Help.h"
 #include "hotkeys/HotKeyBindingsFile.h"
 #include "store/FileContent.h"
-#include "ui/WideText.h"
+#include "texts/WideText.h"
 #include "windows/HotKeyEntry.h"
 
 #include <algorithm>

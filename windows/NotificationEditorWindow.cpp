@@ -1,6 +1,6 @@
 #include "windows/NotificationEditorWindow.h"
 
-#include "app/help/Help.h"
+#include "texts/Help.h"
 #include "store/CurrentDateTime.h"
 #include "store/FileOperations.h"
 

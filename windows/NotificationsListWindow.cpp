@@ -1,10 +1,10 @@
 #include "windows/NotificationsListWindow.h"
 
-#include "app/help/Help.h"
+#include "texts/Help.h"
 #include "store/DisplayDateTime.h"
 #include "store/RepeatRule.h"
 #include "ui/Dpi.h"
-#include "ui/WideText.h"
+#include "texts/WideText.h"
 
 #include <commctrl.h>
 
