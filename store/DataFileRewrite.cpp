@@ -1,5 +1,6 @@
 #include "store/DataFileRewrite.h"
 
+#include "store/LineFingerprint.h"
 #include "store/RecordLine.h"
 
 #include <stdexcept>
@@ -30,9 +31,11 @@ bool TDataFileRewrite::NextRecord() {
 void TDataFileRewrite::WriteRecord(const TNotification& record) {
     Line.clear();
     AppendRecordLine(Line, record);
+    const std::string_view withoutLineEnd(Line.data(), Line.size() - 2);
     if (!FirstWrittenLine) {
-        FirstWrittenLine.emplace(Line, 0, Line.size() - 2);
+        FirstWrittenLine.emplace(withoutLineEnd);
     }
+    FormedLines.emplace_back(WrittenCount++, FingerprintLine(withoutLineEnd));
     Write(Line);
 }
 
@@ -61,6 +64,7 @@ void TDataFileRewrite::CopyRecord() {
     if (!FirstWrittenLine) {
         FirstWrittenLine.emplace(read);
     }
+    ++WrittenCount;
     const std::string_view bytes = Reader.GetLineBytes();
     if (bytes.size() != read.size() + 2) {
         Line.assign(read.data(), read.size());

@@ -4,9 +4,13 @@
 #include "store/RecordReader.h"
 #include "store/ReplacementFile.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // One change of the data file: its records are read, the new sequence of records is written
 // beside it, and the new file takes the old one's place. Every failure throws a runtime error
@@ -32,6 +36,9 @@ public:
     // What a read of the new file would give as its first record: the empty record when none
     // was written so far.
     TNotification GetFirstWrittenRecord() const;
+    // The lines this rewrite formed rather than copied as they stood: their positions among
+    // the records written and their fingerprints. A copied line keeps the fingerprint it had.
+    const std::vector<std::pair<std::size_t, std::uint64_t>>& GetFormedLines() const { return FormedLines; }
     void Finish();
 
 private:
@@ -44,6 +51,8 @@ private:
     std::optional<TReplacementFile> Replacement;
     std::string Line;
     std::optional<std::string> FirstWrittenLine;
+    std::size_t WrittenCount = 0;
+    std::vector<std::pair<std::size_t, std::uint64_t>> FormedLines;
     // Copied lines not written yet: they are still in the reader's buffer, which is why they are
     // written before it takes more bytes.
     std::string_view PendingRun;

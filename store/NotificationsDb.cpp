@@ -2,22 +2,21 @@
 
 #include "store/DataFileRewrite.h"
 #include "store/FileOperations.h"
+#include "store/LineFingerprint.h"
+#include "store/RecordLine.h"
 #include "store/SoundFileName.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
 const std::uint32_t LastSoundFileNumber = 0xFFFFF;
 
-std::size_t CountRecords(const std::wstring& path) {
-    TRecordReader reader(path, TRecordReader::TOpening::UntilTheEnd);
-    TNotification record;
-    std::size_t count = 0;
-    while (reader.ReadRecord(record)) {
-        ++count;
-    }
-    return count;
+// The folder, with its last separator, that holds the file at path.
+std::wstring GetFolderOf(const std::wstring& path) {
+    const std::size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator + 1);
 }
 
 const std::size_t DueDateSize = 19;
@@ -54,9 +53,10 @@ std::size_t CopyRecordsPuttingInDueOrder(TDataFileRewrite& rewrite, const TNotif
 
 }  // namespace
 
-TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), Ids(CountRecords(path)) {}
+TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), FolderWatch(GetFolderOf(path)) { Refresh(); }
 
 std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
+    RefreshBeforeChange();
     const std::int32_t id = Ids.FindFreeId();
     if (id < 0) {
         throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID");
@@ -65,24 +65,22 @@ std::int32_t TNotificationsDb::AddNotification(const TNotification& notification
     TNotification added(notification.Date, notification.Text);
     added.Repeat = notification.Repeat;
     added.SoundFile = CopySoundFile(notification.SoundFile);
-    std::size_t position = 0;
-    TNotification earliest;
     try {
         TDataFileRewrite rewrite(Path);
-        position = CopyRecordsPuttingInDueOrder(rewrite, added);
-        earliest = rewrite.GetFirstWrittenRecord();
-        rewrite.Finish();
+        const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, added);
+        FinishRewrite(rewrite);
+        Ids.Insert(position, id);
+        LearnFormedLines(rewrite);
     } catch (...) {
         DeleteSoundFile(added.SoundFile);
         throw;
     }
-    Earliest = std::move(earliest);
-    Ids.Insert(position, id);
     CallWatchers();
     return id;
 }
 
 void TNotificationsDb::DeleteNotification(std::int32_t id) {
+    RefreshBeforeChange();
     const std::ptrdiff_t deleted = Ids.FindPosition(id);
     if (deleted < 0) {
         return;
@@ -96,38 +94,36 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
             rewrite.CopyRecord();
         }
     }
-    TNotification earliest = rewrite.GetFirstWrittenRecord();
-    rewrite.Finish();
-    Earliest = std::move(earliest);
+    FinishRewrite(rewrite);
     // Only now: a failed change must leave the voice note of the reminder it kept.
     DeleteSoundFile(soundFile);
     Ids.EraseAt(static_cast<std::size_t>(deleted));
+    LearnFormedLines(rewrite);
     CallWatchers();
 }
 
 void TNotificationsDb::RemoveEarliestNotification() {
+    RefreshBeforeChange();
     TDataFileRewrite rewrite(Path);
     if (!rewrite.NextRecord()) {
-        Earliest = TNotification();
         return;
     }
     const std::wstring earliestSoundFile = rewrite.GetRecord().SoundFile;
     while (rewrite.NextRecord()) {
         rewrite.CopyRecord();
     }
-    TNotification earliest = rewrite.GetFirstWrittenRecord();
-    rewrite.Finish();
-    Earliest = std::move(earliest);
+    FinishRewrite(rewrite);
     DeleteSoundFile(earliestSoundFile);
     Ids.EraseAt(0);
+    LearnFormedLines(rewrite);
     CallWatchers();
 }
 
 void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat) {
     CheckDueField(date, repeat, "RescheduleEarliestNotification");
+    RefreshBeforeChange();
     TDataFileRewrite rewrite(Path);
     if (!rewrite.NextRecord()) {
-        Earliest = TNotification();
         return;
     }
     // Written from what was read, so its voice note stays its own: neither copied nor deleted.
@@ -135,17 +131,16 @@ void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date,
     rescheduled.Date = date;
     rescheduled.Repeat = repeat;
     const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, rescheduled);
-    TNotification earliest = rewrite.GetFirstWrittenRecord();
-    rewrite.Finish();
-    Earliest = std::move(earliest);
+    FinishRewrite(rewrite);
     const std::int32_t id = Ids.GetIdAt(0);
     Ids.EraseAt(0);
     Ids.Insert(position, id);
+    LearnFormedLines(rewrite);
     CallWatchers();
 }
 
 TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
-    const std::ptrdiff_t wanted = Ids.FindPosition(id);
+    const std::ptrdiff_t wanted = Refresh() ? Ids.FindPosition(id) : -1;
     if (wanted < 0) {
         return TNotification();
     }
@@ -157,23 +152,72 @@ TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
 }
 
 TNotification TNotificationsDb::GetEarliestNotification() const {
-    if (!Earliest) {
-        Earliest = Begin().Current();
+    if (!Refresh()) {
+        return TNotification();
     }
-    TNotification earliest = *Earliest;
+    TNotification earliest = Earliest;
     earliest.Id = earliest.Date.empty() ? -1 : Ids.GetIdAt(0);
     return earliest;
 }
 
 bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
-    if (!Earliest) {
-        GetEarliestNotification();
-    }
-    const TDateTimeText& due = Earliest->Date;
-    return !due.empty() && !(now < due);
+    return Refresh() && !Earliest.Date.empty() && !(now < Earliest.Date);
 }
 
-TNotificationsDb::TIterator TNotificationsDb::Begin() const { return TIterator(*this); }
+TNotificationsDb::TIterator TNotificationsDb::Begin() const {
+    Refresh();
+    return TIterator(*this);
+}
+
+bool TNotificationsDb::Refresh() const {
+    if (FolderWatch.TakeChange()) {
+        Known = false;
+    }
+    if (!Known) {
+        Known = ReadDataFile();
+    }
+    return Known;
+}
+
+// The IDs follow the lines read; the first record is remembered. Nothing is learnt from a read
+// that failed half-way.
+bool TNotificationsDb::ReadDataFile() const {
+    TRecordReader reader(Path, TRecordReader::TOpening::UntilTheEnd);
+    std::vector<std::uint64_t> fingerprints;
+    TNotification earliest;
+    while (reader.ReadRecordLine()) {
+        if (fingerprints.empty()) {
+            ParseRecordLine(reader.GetLine(), earliest);
+        }
+        fingerprints.push_back(FingerprintLine(reader.GetLine()));
+    }
+    if (reader.HasFailed()) {
+        return false;
+    }
+    Ids.Follow(fingerprints);
+    Earliest = std::move(earliest);
+    return true;
+}
+
+// A change made on IDs that may name other lines than the user meant would hit the wrong one.
+void TNotificationsDb::RefreshBeforeChange() {
+    if (!Refresh()) {
+        throw std::runtime_error("TNotificationsDb: unable to read the data file");
+    }
+}
+
+void TNotificationsDb::FinishRewrite(TDataFileRewrite& rewrite) {
+    TNotification earliest = rewrite.GetFirstWrittenRecord();
+    rewrite.Finish();
+    Earliest = std::move(earliest);
+}
+
+// After the IDs were moved as the change moved the lines.
+void TNotificationsDb::LearnFormedLines(const TDataFileRewrite& rewrite) {
+    for (const auto& formed : rewrite.GetFormedLines()) {
+        Ids.SetFingerprintAt(formed.first, formed.second);
+    }
+}
 
 std::wstring TNotificationsDb::CopySoundFile(const std::wstring& source) const {
     if (source.empty()) {

@@ -1,22 +1,27 @@
 #pragma once
 
 #include "store/DateTimeText.h"
+#include "store/FolderChangeWatch.h"
 #include "store/IdList.h"
 #include "store/Notification.h"
 #include "store/RecordReader.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <set>
 #include <string>
 
+class TDataFileRewrite;
+
 // The pending reminders, one line each in a data file sorted by due date, with each voice note
 // copied beside it. Every change rewrites the file. Only the IDs and the earliest reminder are
-// kept in memory: the due check asks for the earliest one every second, and the program is the
-// only writer of its data file, so it is read once and then learnt from each change as it is
-// written. Every other query reads the file. A change that cannot be completed throws a runtime
-// error "TNotificationsDb: ..." and changes nothing.
+// kept in memory: the due check asks for the earliest one every second. They come from a
+// complete read of the file and are learnt from each change as it is written; people and other
+// programs edit, restore and sync the file too, so a change in its folder has it read again at
+// the next query, where the IDs follow its lines by their content. A read that fails leaves
+// nothing known, and the next query reads again. Every other query reads the file. A change
+// that cannot be completed, or made on a file that cannot be read, throws a runtime error
+// "TNotificationsDb: ..." and changes nothing.
 class TNotificationsDb {
 public:
     class TIterator;
@@ -49,15 +54,25 @@ public:
     TIterator Begin() const;
 
 private:
+    // Whether Ids and Earliest describe the data file, which is read again when it may have
+    // changed or could not be read last time.
+    bool Refresh() const;
+    bool ReadDataFile() const;
+    void RefreshBeforeChange();
+    void FinishRewrite(TDataFileRewrite& rewrite);
+    void LearnFormedLines(const TDataFileRewrite& rewrite);
     std::wstring CopySoundFile(const std::wstring& source) const;
     void DeleteSoundFile(const std::wstring& soundFile) const;
     void CallWatchers();
 
     std::wstring Path;
     std::set<TWatcher*> Watchers;
-    TIdList Ids;
-    // Without its ID, which Ids holds; nothing before the first query.
-    mutable std::optional<TNotification> Earliest;
+    // Made before the first read, so that no change after it goes unseen.
+    mutable TFolderChangeWatch FolderWatch;
+    mutable bool Known = false;
+    mutable TIdList Ids;
+    // Without its ID, which Ids holds.
+    mutable TNotification Earliest;
 };
 
 // Reads the reminders in due order; what it yields after a change made while it is open is not

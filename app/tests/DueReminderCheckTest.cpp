@@ -5,6 +5,7 @@
 #include "windows/NotificationWindow.h"
 
 #include "tests/support/FileOpenCounter.h"
+#include "tests/support/UnixCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -55,11 +57,14 @@ protected:
 
     // A store on a data file written by someone else.
     void UseDataFile(const std::string& bytes) {
+        std::ofstream(Folder / L"notifications", std::ios::binary) << bytes;
+        Reopen();
+    }
+
+    void Reopen() {
         Check.reset();
         Window.reset();
-        const fs::path data = Folder / L"notifications";
-        std::ofstream(data, std::ios::binary) << bytes;
-        Store = std::make_unique<TNotificationsDb>(data.wstring());
+        Store = std::make_unique<TNotificationsDb>((Folder / L"notifications").wstring());
         Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
         Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; });
         NotificationHandle = FindWindowW(nullptr, L"Notification");
@@ -110,11 +115,11 @@ TEST_F(DueReminderCheck, IdleTicksOpenNoFileAfterTheFirstReadAndAfterAChange) {
         }
     };
     runTicks();
-    EXPECT_EQ(opens.GetCount(), 1) << "the first tick reads the data file, the others nothing";
+    EXPECT_EQ(opens.GetCount(), 0) << "the store read the data file when it was made, the ticks nothing";
     Add("2011.05.16 23:00:00", L"tonight");
     const int opensOfTheChange = opens.GetCount();
     runTicks();
-    EXPECT_EQ(opens.GetCount(), opensOfTheChange);
+    EXPECT_EQ(opens.GetCount(), opensOfTheChange + 1) << "the change's own trace in the folder costs one read";
     EXPECT_FALSE(Window->IsShowingNotification());
 }
 
@@ -205,6 +210,44 @@ TEST_F(DueReminderCheck, AFailureIsReportedOnceAndTheCheckTriesAgainOnTheNextTic
     Check->Run();
     EXPECT_TRUE(StoredTexts(*Store).empty()) << "the check did not try again";
     SetHandlerFailureReporter(nullptr);
+}
+
+// Another program held the data file without sharing it (a virus scanner, a backup) while the
+// store read it: nothing may be taken for known from that read.
+TEST_F(DueReminderCheck, AReminderDueWhileTheFileWasHeldIsShownOnceItIsReleased) {
+    const fs::path data = Folder / L"notifications";
+    std::ofstream(data, std::ios::binary) << "2011.05.16 22:00:00||overdue\r\n";
+    const HANDLE held = CreateFileW(data.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Reopen();
+    Check->Run();
+    EXPECT_FALSE(Window->IsShowingNotification());
+    CloseHandle(held);
+    Check->Run();
+    EXPECT_TRUE(Window->IsShowingNotification());
+}
+
+// People edit the data file by hand, restore it or let a sync tool replace it: a Wine program and
+// a Linux one write it here.
+TEST_F(DueReminderCheck, ALineAddedByAnotherProgramIsShownAndTheOthersKeepTheirIds) {
+    const std::string unixPath = GetUnixPath((Folder / L"notifications").wstring());
+    const std::function<void()> writers[] = {
+        [this] { std::ofstream(Folder / L"notifications", std::ios::binary) << "2011.05.16 22:00:00||by hand\r\n"
+                                                                             << "2011.05.17 10:00:00||tomorrow\r\n"; },
+        [&unixPath] {
+            const std::string lines = "echo '2011.05.16 22:00:00||synced' >'" + unixPath + "'";
+            ASSERT_EQ(RunUnixCommand(lines + "; echo '2011.05.17 10:00:00||tomorrow' >>'" + unixPath + "'"), 0);
+        }};
+    for (const auto& write : writers) {
+        UseDataFile("2011.05.17 10:00:00||tomorrow\r\n");
+        const std::int32_t tomorrow = Store->GetEarliestNotification().Id;
+        write();
+        EXPECT_EQ(Store->GetNotification(tomorrow).Text, L"tomorrow");
+        Check->Run();
+        EXPECT_TRUE(Window->IsShowingNotification());
+        EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"tomorrow"}));
+        CloseShownReminder();
+    }
 }
 
 }  // namespace

@@ -81,3 +81,31 @@ TEST(IdListTest, AgreesWithTheScanOverRandomChanges) {
         }
     }
 }
+
+// Another program changed the file: the lines it left alone keep their IDs, and no ID comes to
+// name another reminder than before.
+TEST(IdListTest, FollowsTheLinesOfAChangedFileByTheirFingerprints) {
+    struct TCase {
+        std::vector<std::uint64_t> before;
+        std::vector<std::uint64_t> after;
+        std::vector<std::int32_t> ids;
+        std::int32_t freeId;
+    };
+    const TCase cases[] = {
+        {{1, 2, 3}, {9, 1, 2, 3}, {3, 0, 1, 2}, 4}, {{1, 2, 3}, {1, 3}, {0, 2}, 1}, {{1, 1, 2}, {1, 2, 1}, {0, 2, 1}, 3},
+        {{1, 2}, {1, 5}, {0, 2}, 1},                {{1, 2, 3}, {3, 4, 4}, {2, 3, 4}, 0},
+    };
+    for (const TCase& test : cases) {
+        TIdList ids;
+        for (std::size_t i = 0; i < test.before.size(); ++i) {
+            ids.Insert(i, static_cast<std::int32_t>(i), test.before[i]);
+        }
+        ids.Follow(test.after);
+        std::vector<std::int32_t> followed;
+        for (std::size_t i = 0; i < ids.GetCount(); ++i) {
+            followed.push_back(ids.GetIdAt(i));
+        }
+        EXPECT_EQ(followed, test.ids);
+        EXPECT_EQ(ids.FindFreeId(), test.freeId);
+    }
+}
