@@ -78,13 +78,13 @@ void TDataFileRewrite::CopyRecord() {
     }
 }
 
-void TDataFileRewrite::Finish() {
+void TDataFileRewrite::Finish(THolderWait wait) {
     WritePendingRun();
     TReplacementFile& replacement = GetReplacement();
     if (!replacement.Finish()) {
         ThrowFailure("unable to write the new data file");
     }
-    if (!replacement.ReplaceTarget()) {
+    if (!replacement.ReplaceTarget(wait)) {
         ThrowFailure("unable to replace the data file");
     }
 }

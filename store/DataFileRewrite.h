@@ -39,7 +39,7 @@ public:
     // The lines this rewrite formed rather than copied as they stood: their positions among
     // the records written and their fingerprints. A copied line keeps the fingerprint it had.
     const std::vector<std::pair<std::size_t, std::uint64_t>>& GetFormedLines() const { return FormedLines; }
-    void Finish();
+    void Finish(THolderWait wait);
 
 private:
     TReplacementFile& GetReplacement();

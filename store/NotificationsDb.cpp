@@ -208,7 +208,7 @@ void TNotificationsDb::RefreshBeforeChange() {
 
 void TNotificationsDb::FinishRewrite(TDataFileRewrite& rewrite) {
     TNotification earliest = rewrite.GetFirstWrittenRecord();
-    rewrite.Finish();
+    rewrite.Finish(HolderWait);
     Earliest = std::move(earliest);
 }
 

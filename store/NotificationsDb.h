@@ -5,6 +5,7 @@
 #include "store/IdList.h"
 #include "store/Notification.h"
 #include "store/RecordReader.h"
+#include "store/ReplacementFile.h"
 
 #include <cstdint>
 #include <functional>
@@ -53,6 +54,10 @@ public:
     bool IsNotificationHappening(const TDateTimeText& now) const;
     TIterator Begin() const;
 
+    // From now on a change gives up at once when another program holds the data file, instead
+    // of waiting for it: for the end of the session, when there is no time to wait.
+    void StopWaitingForHolders() { HolderWait = THolderWait::None; }
+
 private:
     // Whether Ids and Earliest describe the data file, which is read again when it may have
     // changed or could not be read last time.
@@ -67,6 +72,7 @@ private:
 
     std::wstring Path;
     std::set<TWatcher*> Watchers;
+    THolderWait HolderWait = THolderWait::AboutTwoSeconds;
     // Made before the first read, so that no change after it goes unseen.
     mutable TFolderChangeWatch FolderWatch;
     mutable bool Known = false;

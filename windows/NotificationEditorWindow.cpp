@@ -148,6 +148,12 @@ void TNotificationEditorWindow::ApplyRepeatRule(TNotification& edited) const {
 }
 
 void TNotificationEditorWindow::EndSession() {
+    if (Recorder) {
+        Recorder->StopAtOnce();
+    }
+    if (Player) {
+        Player->StopAtOnce();
+    }
     StopSoundDevices();
     TemporaryFolder.Remove();
 }

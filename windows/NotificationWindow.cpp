@@ -65,6 +65,9 @@ void TNotificationWindow::EndSession() {
     if (!IsShowingNotification()) {
         return;
     }
+    if (Player) {
+        Player->StopAtOnce();
+    }
     // No one is left to read a report of a store that failed, and the copy must go all the same.
     try {
         StoreShownReminder(Clock());

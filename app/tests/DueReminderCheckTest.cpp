@@ -1,10 +1,13 @@
+#include "app/Application.h"
 #include "app/DueReminderCheck.h"
 
 #include "store/NotificationsDb.h"
 #include "ui/HandlerFailure.h"
+#include "windows/NotificationEditorWindow.h"
 #include "windows/NotificationWindow.h"
 
 #include "tests/support/FileOpenCounter.h"
+#include "tests/support/MessagePumping.h"
 #include "tests/support/UnixCommand.h"
 
 #include <gtest/gtest.h>
@@ -247,6 +250,30 @@ TEST_F(DueReminderCheck, ALineAddedByAnotherProgramIsShownAndTheOthersKeepTheirI
         EXPECT_TRUE(Window->IsShowingNotification());
         EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"tomorrow"}));
         CloseShownReminder();
+    }
+}
+
+// Windows gives the whole end of the session a few seconds, and ends the process after it.
+TEST_F(DueReminderCheck, TheSessionEndStoresTheShownReminderWithoutWaitingForAHolderOrTheSound) {
+    const fs::path note = Folder / L"note.pcm";
+    std::ofstream(note, std::ios::binary) << std::string(24000, '\x20');
+    const std::wstring helpFilePath;
+    TNotificationEditorWindow editor(*Store, DialogWindows, helpFilePath);
+    for (const bool held : {false, true}) {
+        TNotification playing(Now, L"on screen");
+        playing.SoundFile = note.wstring();
+        Store->AddNotification(playing);
+        Check->Run();
+        ASSERT_TRUE(Window->IsShowingNotification());
+        const HANDLE holder = held ? CreateFileW((Folder / L"notifications").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr)
+                                   : INVALID_HANDLE_VALUE;
+        EXPECT_LT(MeasureMilliseconds([&] { EndSession(*Store, *Window, editor); }), 500u) << held;
+        if (held) {
+            CloseHandle(holder);
+        }
+        EXPECT_EQ(StoredTexts(*Store), held ? std::vector<std::wstring>() : std::vector<std::wstring>{L"on screen"});
+        Store->RemoveEarliestNotification();
     }
 }
 
