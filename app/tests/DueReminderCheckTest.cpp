@@ -19,6 +19,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,6 +35,19 @@ std::vector<std::wstring> StoredTexts(TNotificationsDb& store) {
 }
 
 HWND FindButton(HWND window, const wchar_t* caption) { return FindWindowExW(window, nullptr, L"Button", caption); }
+
+// Runs once while the notification window comes on screen, as the user could act in a modal loop
+// run while it is shown (the report of a note that cannot play).
+std::function<void()> WhileShowing;
+
+LRESULT CALLBACK RunWhileShowing(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGED && WhileShowing &&
+        (reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags & SWP_SHOWWINDOW) != 0) {
+        std::exchange(WhileShowing, nullptr)();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 class DueReminderCheck : public ::testing::Test {
 protected:
@@ -251,6 +265,25 @@ TEST_F(DueReminderCheck, ALineAddedByAnotherProgramIsShownAndTheOthersKeepTheirI
         EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"tomorrow"}));
         CloseShownReminder();
     }
+}
+
+TEST_F(DueReminderCheck, AReminderDeletedOrEditedWhileItIsShownLeavesTheOthersAlone) {
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunWhileShowing, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const std::string other = "2011.05.16 22:30:00 every 1 day||other series\r\n";
+    for (const bool edited : {false, true}) {
+        UseDataFile("2011.05.16 22:00:00 every 1 day||shown series\r\n" + other);
+        WhileShowing = [this, edited, shown = Store->GetEarliestNotification().Id] {
+            Store->DeleteNotification(shown);
+            if (edited) {
+                Add("2011.05.20 08:00:00", L"edited");
+            }
+        };
+        Check->Run();
+        EXPECT_EQ(ReadDataFile(), other + (edited ? "2011.05.20 08:00:00||edited\r\n" : ""));
+        CloseShownReminder();
+    }
+    UnhookWindowsHookEx(hook);
 }
 
 // Windows gives the whole end of the session a few seconds, and ends the process after it.
