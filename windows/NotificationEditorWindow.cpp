@@ -24,6 +24,18 @@ std::pair<std::string, std::string> SplitAtFirstSpace(const TDateTimeText& due) 
 
 void Enable(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
 
+// Whether what the edited ID holds now is still the reminder the user opened: unchanged, or the
+// same series moved on to a later occurrence while the editor was open. IDs are reused, so the
+// ID of a one-off that fired meanwhile may hold another reminder by now.
+bool IsStillTheEditedReminder(const TNotification& stored, const TNotification& loaded) {
+    TRepeatRule storedRule;
+    TRepeatRule loadedRule;
+    const bool sameSeries = ParseRepeatRule(stored.Repeat, storedRule) && ParseRepeatRule(loaded.Repeat, loadedRule) &&
+                            storedRule.Unit == loadedRule.Unit && storedRule.Count == loadedRule.Count &&
+                            stored.Text == loaded.Text && stored.SoundFile == loaded.SoundFile;
+    return stored == loaded || sameSeries;
+}
+
 }  // namespace
 
 TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDialogWindowList& dialogWindows,
@@ -117,7 +129,7 @@ void TNotificationEditorWindow::Save() {
         edited.SoundFile = TemporarySoundPath;
     }
     Db.AddNotification(edited);
-    if (EditedId != -1 && Db.GetNotification(EditedId) == EditedNotification) {
+    if (EditedId != -1 && IsStillTheEditedReminder(Db.GetNotification(EditedId), EditedNotification)) {
         Db.DeleteNotification(EditedId);
     }
     Close();

@@ -267,6 +267,19 @@ TEST_F(DueReminderCheck, ALineAddedByAnotherProgramIsShownAndTheOthersKeepTheirI
     }
 }
 
+// The editor was opened on a series that fell due and moved on before the user pressed Save.
+TEST_F(DueReminderCheck, ASeriesEditedWhileItFallsDueIsStoredOnce) {
+    Now = "2099.12.09 10:10:00";
+    UseDataFile("2099.12.09 10:00:00 every 30 minutes||Stretch\r\n");
+    const std::wstring helpFilePath;
+    TNotificationEditorWindow editor(*Store, DialogWindows, helpFilePath);
+    editor.ShowEditor(Store->GetEarliestNotification().Id);
+    Check->Run();
+    ASSERT_TRUE(Window->IsShowingNotification());
+    SendMessageW(FindButton(FindWindowW(nullptr, L"Edit reminder"), L"Save"), BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadDataFile(), "2099.12.09 10:00:00 every 30 minutes||Stretch\r\n");
+}
+
 TEST_F(DueReminderCheck, AReminderDeletedOrEditedWhileItIsShownLeavesTheOthersAlone) {
     const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunWhileShowing, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
