@@ -169,22 +169,27 @@ TEST_F(DueReminderCheck, OverdueRemindersFireOnePerTickEarliestFirstAndNoneWhile
 }
 
 // A week and more of missed occurrences: each series is shown once and goes on from its first
-// occurrence after now, in its own rule's form; the one-off lines are copied as they stand.
+// occurrence after now, in its own rule's form (a series on the 31st keeps its day through
+// shorter months); the one-off lines are copied as they stand.
 TEST_F(DueReminderCheck, OverdueSeriesAreShownOnceAndGoOnAfterNow) {
     Now = "2026.12.09 10:10:00";
     UseDataFile(
+        "2026.08.31 09:00:00 every 3 months||Quarterly rent\r\n"
+        "2026.11.30 09:00:00 every 1 month on day 31||Rent\r\n"
         "2026.12.01 09:00:00 every 1 day||Take the pills\r\n"
         "2026.12.04 08:30:00 every weekday||Stand-up\r\n"
         "2026.12.08 15:30:00 every 30 minutes||Stretch\r\n"
         "2026.12.10 08:45:00||one-off \xC3\xA9\r\n"
         "2026.12.11 07:00:00||later one-off\r\n");
-    EXPECT_EQ(CountShownUntilQuiet(), 3);
+    EXPECT_EQ(CountShownUntilQuiet(), 5);
     EXPECT_EQ(ReadDataFile(),
               "2026.12.09 10:30:00 every 30 minutes||Stretch\r\n"
               "2026.12.10 08:30:00 every weekday||Stand-up\r\n"
               "2026.12.10 08:45:00||one-off \xC3\xA9\r\n"
               "2026.12.10 09:00:00 every 1 day||Take the pills\r\n"
-              "2026.12.11 07:00:00||later one-off\r\n");
+              "2026.12.11 07:00:00||later one-off\r\n"
+              "2026.12.31 09:00:00 every 1 month||Rent\r\n"
+              "2027.02.28 09:00:00 every 3 months on day 31||Quarterly rent\r\n");
 }
 
 // A rule this version cannot read, and a series with no occurrence before the year 10000, fire
