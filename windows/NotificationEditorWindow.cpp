@@ -135,9 +135,10 @@ void TNotificationEditorWindow::Save() {
     Close();
 }
 
-// A series saved with its first occurrence already past starts at its next one instead. A
-// series whose occurrence stood on an earlier day than its own keeps its day while the date and
-// the rule stay; a rule this version cannot read stays as it was unless the user sets one.
+// A series starts at its first occurrence after now: a weekday series saved for a weekend starts
+// on the next weekday, one whose start is past at its next occurrence. A series whose occurrence
+// stood on an earlier day than its own keeps its day while the date and the rule stay, also when
+// its time changes; a rule this version cannot read stays as it was unless the user sets one.
 void TNotificationEditorWindow::ApplyRepeatRule(TNotification& edited) const {
     TRepeatRule loaded;
     const bool loadedRepeats = ParseRepeatRule(EditedNotification.Repeat, loaded);
@@ -146,15 +147,13 @@ void TNotificationEditorWindow::ApplyRepeatRule(TNotification& edited) const {
         edited.Repeat = loadedRepeats ? std::string() : EditedNotification.Repeat;
         return;
     }
-    if (loadedRepeats && loaded.Unit == rule.Unit && loaded.Count == rule.Count && edited.Date == EditedNotification.Date) {
+    if (loadedRepeats && loaded.Unit == rule.Unit && loaded.Count == rule.Count &&
+        SplitAtFirstSpace(edited.Date).first == SplitAtFirstSpace(EditedNotification.Date).first) {
         rule.SeriesDay = loaded.SeriesDay;
     }
-    const TDateTimeText now = GetCurrentDateTime();
-    if (edited.Date <= now) {
-        const TDateTimeText next = GetNextOccurrence(edited.Date, rule, now);
-        if (!next.empty()) {
-            edited.Date = next;
-        }
+    const TDateTimeText first = GetFirstOccurrence(edited.Date, rule, GetCurrentDateTime());
+    if (!first.empty()) {
+        edited.Date = first;
     }
     edited.Repeat = FormatRepeatRule(rule);
 }

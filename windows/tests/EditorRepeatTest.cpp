@@ -90,3 +90,26 @@ TEST_F(EditorRepeatTest, ASeriesWhoseFirstOccurrenceIsPastStartsAtItsNextOne) {
     EXPECT_EQ(stored[0].Date.substr(11), "09:00:00");
     EXPECT_LE(stored[0].Date, AddDuration(before, "24:00:00"));
 }
+
+// A weekday series set on a Saturday starts on the Monday; a month-end series whose time alone
+// changes keeps its day.
+TEST_F(EditorRepeatTest, ASavedSeriesStartsOnItsFirstOccurrence) {
+    struct TCase {
+        TDateTimeText stored;
+        std::string repeat;
+        TDateTimeText saved;
+        std::string repeatSaved;
+    };
+    const TCase cases[] = {{"2031.02.08 09:00:00", "every weekday", "2031.02.10 18:00:00", "every weekday"},
+                           {"2031.02.28 09:00:00", "every 1 month on day 31", "2031.02.28 18:00:00",
+                            "every 1 month on day 31"}};
+    for (const TCase& edit : cases) {
+        TNotification series(edit.stored, L"Series");
+        series.Repeat = edit.repeat;
+        Editor.ShowEditor(Store.GetDb().AddNotification(series));
+        SetPickerTime(GetFixedTimePicker(), 18, 0, 0);
+        EXPECT_EQ(SaveAndReadRepeat(), edit.repeatSaved);
+        EXPECT_EQ(Store.ReadAll().at(0).Date, edit.saved);
+        Store.GetDb().RemoveEarliestNotification();
+    }
+}
