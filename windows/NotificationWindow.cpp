@@ -30,6 +30,11 @@ TNotificationWindow::~TNotificationWindow() = default;
 
 void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, const std::wstring& text) {
     ForgetShownReminder();
+    // Minimized, it has no client area to lay the text out in, and the size it is given now
+    // would not be its size once restored.
+    if (IsIconic(Window.GetHandle())) {
+        ShowWindow(Window.GetHandle(), SW_SHOWNOACTIVATE);
+    }
     TextView.reset(new TControlTextView(Window, text.empty() ? L"<no text>" : text));
     Text = text;
     if (!soundFilePath.empty()) {
