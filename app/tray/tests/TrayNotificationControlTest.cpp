@@ -1,6 +1,7 @@
 #include "app/tray/TrayIcon.h"
 #include "app/tray/TrayNotificationControl.h"
 #include "app/tray/tests/TrayTestSupport.h"
+#include "tests/support/ImportReplacement.h"
 
 #include <gtest/gtest.h>
 
@@ -156,13 +157,40 @@ TEST(TrayIcon, AddsItsIconAgainWhenTheShellAnnouncesARestart) {
     EXPECT_TRUE(WaitForTrayShown(tray, true));
 }
 
-// The shell refuses an icon that it already holds for the same window and identifier.
-TEST(TrayNotificationControl, AnIconTheShellRefusedIsAddedOnceTheShellTakesIt) {
+namespace {
+
+decltype(&Shell_NotifyIconW) RealNotifyIcon = nullptr;
+decltype(&ChangeWindowMessageFilterEx) RealMessageFilter = nullptr;
+// What the icon asked of the shell: 'A' add, 'M' modify; in lower case when refused.
+std::string ShellCalls;
+// A shell that is still starting refuses that many calls.
+int RefusalsLeft = 0;
+std::vector<UINT> LetThrough;
+
+BOOL WINAPI NotedNotifyIcon(DWORD message, PNOTIFYICONDATAW record) {
+    const BOOL done = RefusalsLeft > 0 ? (--RefusalsLeft, FALSE) : RealNotifyIcon(message, record);
+    if (message == NIM_ADD || message == NIM_MODIFY) {
+        ShellCalls += static_cast<char>((message == NIM_ADD ? 'A' : 'M') + (done ? 0 : 'a' - 'A'));
+    }
+    return done;
+}
+
+BOOL WINAPI NotedMessageFilter(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT status) {
+    LetThrough.push_back(action == MSGFLT_ALLOW ? message : 0);
+    return RealMessageFilter(window, message, action, status);
+}
+
+}  // namespace
+
+// The shell refuses to add an icon it still holds for the same window and identifier, which then
+// only needs bringing up to date; one that is still starting refuses everything for a while. An
+// elevated program hears of a restart of the shell, which is not elevated, only through the
+// message filter.
+TEST(TrayNotificationControl, ARefusedIconIsBroughtUpToDateOrTriedAgainAndRestartsGetThrough) {
     TWindow window(L"tray host", false, nullptr);
     NOTIFYICONDATAW blocking{};
     blocking.cbSize = sizeof(blocking);
     blocking.hWnd = window.GetHandle();
-    blocking.uID = 0;
     blocking.uFlags = NIF_ICON;
     blocking.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocking));
@@ -170,9 +198,20 @@ TEST(TrayNotificationControl, AnIconTheShellRefusedIsAddedOnceTheShellTakesIt) {
     if (!tray) {
         GTEST_SKIP() << "the notification area is not a window that can be found here";
     }
-    TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"refused");
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &blocking));
+    const TImportReplacement<decltype(&Shell_NotifyIconW)> shell("Shell_NotifyIconW", &NotedNotifyIcon, RealNotifyIcon);
+    const TImportReplacement<decltype(&ChangeWindowMessageFilterEx)> filter("ChangeWindowMessageFilterEx",
+                                                                           &NotedMessageFilter, RealMessageFilter);
+    ASSERT_TRUE(shell.IsReplacing() && filter.IsReplacing());
+    {
+        TTrayIcon::TNotificationControl held(window, GetOwnExecutablePath(), 0, L"held");
+        EXPECT_EQ(ShellCalls, "aM");
+        EXPECT_FALSE(KillTimer(window.GetHandle(), 1)) << "tried again";
+        EXPECT_EQ(LetThrough, std::vector<UINT>{RegisterWindowMessageW(L"TaskbarCreated")});
+    }
     ASSERT_TRUE(WaitForTrayShown(tray, false));
-
+    ShellCalls.clear();
+    RefusalsLeft = 2;
+    TTrayIcon::TNotificationControl refused(window, GetOwnExecutablePath(), 0, L"refused");
+    EXPECT_EQ(ShellCalls, "am");
     EXPECT_TRUE(WaitForTrayShown(tray, true));
 }
