@@ -1,8 +1,13 @@
 #include "store/FolderChangeWatch.h"
 
+namespace {
+
+const DWORD WatchedChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE;
+
+}  // namespace
+
 TFolderChangeWatch::TFolderChangeWatch(const std::wstring& folder)
-    : Handle(FindFirstChangeNotificationW(
-          folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE | FILE_NOTIFY_CHANGE_SIZE)) {}
+    : Handle(FindFirstChangeNotificationW(folder.c_str(), FALSE, WatchedChanges)) {}
 
 TFolderChangeWatch::~TFolderChangeWatch() { Close(); }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -82,30 +83,25 @@ TEST(IdListTest, AgreesWithTheScanOverRandomChanges) {
     }
 }
 
-// Another program changed the file: the lines it left alone keep their IDs, and no ID comes to
-// name another reminder than before.
+// Another program changed the file: the lines it left alone keep their IDs, equal lines keep
+// their order, and no ID comes to name another reminder than before.
 TEST(IdListTest, FollowsTheLinesOfAChangedFileByTheirFingerprints) {
-    struct TCase {
-        std::vector<std::uint64_t> before;
-        std::vector<std::uint64_t> after;
-        std::vector<std::int32_t> ids;
-        std::int32_t freeId;
-    };
-    const TCase cases[] = {
-        {{1, 2, 3}, {9, 1, 2, 3}, {3, 0, 1, 2}, 4}, {{1, 2, 3}, {1, 3}, {0, 2}, 1}, {{1, 1, 2}, {1, 2, 1}, {0, 2, 1}, 3},
-        {{1, 2}, {1, 5}, {0, 2}, 1},                {{1, 2, 3}, {3, 4, 4}, {2, 3, 4}, 0},
-    };
-    for (const TCase& test : cases) {
+    using TNumbers = std::vector<std::int32_t>;
+    const std::tuple<TNumbers, TNumbers, TNumbers> cases[] = {{{1, 2, 3}, {9, 1, 2, 3}, {3, 0, 1, 2}},
+                                                              {{1, 2, 3}, {1, 3}, {0, 2}},
+                                                              {{1, 1, 2}, {1, 2, 1}, {0, 2, 1}},
+                                                              {{1, 2, 3}, {3, 4, 4}, {2, 3, 4}}};
+    for (const auto& [before, after, expected] : cases) {
         TIdList ids;
-        for (std::size_t i = 0; i < test.before.size(); ++i) {
-            ids.Insert(i, static_cast<std::int32_t>(i), test.before[i]);
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            ids.Insert(i, static_cast<std::int32_t>(i), before[i]);
         }
-        ids.Follow(test.after);
-        std::vector<std::int32_t> followed;
+        ids.Follow(std::vector<std::uint64_t>(after.begin(), after.end()));
+        TNumbers followed;
         for (std::size_t i = 0; i < ids.GetCount(); ++i) {
             followed.push_back(ids.GetIdAt(i));
         }
-        EXPECT_EQ(followed, test.ids);
-        EXPECT_EQ(ids.FindFreeId(), test.freeId);
+        EXPECT_EQ(followed, expected);
+        EXPECT_EQ(ids.FindFreeId(), ScanForFreeId(expected, 100));
     }
 }

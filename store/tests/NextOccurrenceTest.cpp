@@ -23,9 +23,9 @@ void ExpectNextOccurrences(const std::vector<TNextCase>& cases) {
     for (const TNextCase& test : cases) {
         TRepeatRule rule;
         ASSERT_TRUE(ParseRepeatRule(test.Rule, rule)) << test.Rule;
-        EXPECT_EQ(test.FromStart ? GetFirstOccurrence(test.Due, rule, test.Now) : GetNextOccurrence(test.Due, rule, test.Now),
-                  test.Next)
-            << test.Due << " " << test.Rule << ", now " << test.Now;
+        const TDateTimeText next =
+            test.FromStart ? GetFirstOccurrence(test.Due, rule, test.Now) : GetNextOccurrence(test.Due, rule, test.Now);
+        EXPECT_EQ(next, test.Next) << test.Due << " " << test.Rule << ", now " << test.Now;
         EXPECT_EQ(FormatRepeatRule(rule), test.RuleAfter) << test.Due << " " << test.Rule << ", now " << test.Now;
     }
 }

@@ -1,26 +1,24 @@
 #pragma once
 
-// Where this test program calls a system function: its slot in the program's import table,
-// through which every call of the program's own code goes. Null when the program imports no
-// function of that name.
+// The slot of a system function in this test program's import table, through which every call of
+// the program's own code goes; null when the program imports no function of that name.
 void** FindImportSlot(const char* function);
 void WriteImportSlot(void** slot, void* function);
 
-// Puts a function of the test in the place of a system function for as long as it lives, and
-// gives the place back when it ends. One at a time for each function.
+// Puts a function of the test in a system function's place for its lifetime. The system's
+// function is in original before any call can reach the replacement. One at a time per function.
 template <typename TFunction>
 class TImportReplacement {
 public:
-    // The system's function goes into original before any call can reach the replacement.
     TImportReplacement(const char* function, TFunction replacement, TFunction& original)
-        : Slot(FindImportSlot(function)) {
-        if (Slot != nullptr) {
-            Original = original = reinterpret_cast<TFunction>(*Slot);
+        : Slot(FindImportSlot(function)), Original(Slot ? reinterpret_cast<TFunction>(*Slot) : nullptr) {
+        original = Original;
+        if (Slot) {
             WriteImportSlot(Slot, reinterpret_cast<void*>(replacement));
         }
     }
     ~TImportReplacement() {
-        if (Slot != nullptr) {
+        if (Slot) {
             WriteImportSlot(Slot, reinterpret_cast<void*>(Original));
         }
     }
@@ -31,5 +29,5 @@ public:
 
 private:
     void** Slot;
-    TFunction Original = nullptr;
+    TFunction Original;
 };

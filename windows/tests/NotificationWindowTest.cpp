@@ -279,10 +279,7 @@ TEST_F(NotificationWindowTest, GrowsWithTheDpiAndComesBackFromMinimized) {
     EXPECT_EQ(DescribeDpiScalingFault(GetHandle(), [this] { Window.ShowNotification(NotePath, L"Позвонить Анне"); }), "");
 
     // The user minimized a short reminder and closed it from the taskbar; a long one comes next.
-    std::wstring longText;
-    for (int sentence = 0; sentence < 12; ++sentence) {
-        longText += L"Send a gift to the sister of the husband. ";
-    }
+    const std::wstring longText = L"Buy:\nbread\nmilk\neggs\nbutter and a cake for the sister of the husband";
     Window.ShowNotification(L"", longText);
     RECT laidOut{};
     GetWindowRect(GetHandle(), &laidOut);

@@ -161,16 +161,15 @@ namespace {
 
 decltype(&Shell_NotifyIconW) RealNotifyIcon = nullptr;
 decltype(&ChangeWindowMessageFilterEx) RealMessageFilter = nullptr;
-// What the icon asked of the shell: 'A' add, 'M' modify; in lower case when refused.
+// The adds and modifications asked of the shell, in lower case when refused.
 std::string ShellCalls;
-// A shell that is still starting refuses that many calls.
 int RefusalsLeft = 0;
 std::vector<UINT> LetThrough;
 
 BOOL WINAPI NotedNotifyIcon(DWORD message, PNOTIFYICONDATAW record) {
-    const BOOL done = RefusalsLeft > 0 ? (--RefusalsLeft, FALSE) : RealNotifyIcon(message, record);
+    const BOOL done = RefusalsLeft-- > 0 ? FALSE : RealNotifyIcon(message, record);
     if (message == NIM_ADD || message == NIM_MODIFY) {
-        ShellCalls += static_cast<char>((message == NIM_ADD ? 'A' : 'M') + (done ? 0 : 'a' - 'A'));
+        ShellCalls += (message == NIM_ADD ? "aA" : "mM")[done ? 1 : 0];
     }
     return done;
 }
@@ -182,18 +181,14 @@ BOOL WINAPI NotedMessageFilter(HWND window, UINT message, DWORD action, PCHANGEF
 
 }  // namespace
 
-// The shell refuses to add an icon it still holds for the same window and identifier, which then
-// only needs bringing up to date; one that is still starting refuses everything for a while. An
-// elevated program hears of a restart of the shell, which is not elevated, only through the
-// message filter.
+// The shell refuses to add an icon it still holds for the same window, which then only needs
+// bringing up to date, and refuses everything for a while as it starts. An elevated program hears
+// of the shell's restart, which is not elevated, only through the message filter.
 TEST(TrayNotificationControl, ARefusedIconIsBroughtUpToDateOrTriedAgainAndRestartsGetThrough) {
     TWindow window(L"tray host", false, nullptr);
-    NOTIFYICONDATAW blocking{};
-    blocking.cbSize = sizeof(blocking);
-    blocking.hWnd = window.GetHandle();
-    blocking.uFlags = NIF_ICON;
-    blocking.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocking));
+    NOTIFYICONDATAW held{sizeof(held), window.GetHandle(), 0, NIF_ICON};
+    held.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &held));
     HWND tray = WaitForTrayWindow();
     if (!tray) {
         GTEST_SKIP() << "the notification area is not a window that can be found here";
@@ -201,13 +196,11 @@ TEST(TrayNotificationControl, ARefusedIconIsBroughtUpToDateOrTriedAgainAndRestar
     const TImportReplacement<decltype(&Shell_NotifyIconW)> shell("Shell_NotifyIconW", &NotedNotifyIcon, RealNotifyIcon);
     const TImportReplacement<decltype(&ChangeWindowMessageFilterEx)> filter("ChangeWindowMessageFilterEx",
                                                                            &NotedMessageFilter, RealMessageFilter);
-    ASSERT_TRUE(shell.IsReplacing() && filter.IsReplacing());
-    {
-        TTrayIcon::TNotificationControl held(window, GetOwnExecutablePath(), 0, L"held");
-        EXPECT_EQ(ShellCalls, "aM");
-        EXPECT_FALSE(KillTimer(window.GetHandle(), 1)) << "tried again";
-        EXPECT_EQ(LetThrough, std::vector<UINT>{RegisterWindowMessageW(L"TaskbarCreated")});
-    }
+    auto stillHeld = std::make_unique<TTrayIcon::TNotificationControl>(window, GetOwnExecutablePath(), 0, L"held");
+    EXPECT_EQ(ShellCalls, "aM");
+    EXPECT_FALSE(KillTimer(window.GetHandle(), 1)) << "tried again";
+    EXPECT_EQ(LetThrough, std::vector<UINT>{RegisterWindowMessageW(L"TaskbarCreated")});
+    stillHeld.reset();
     ASSERT_TRUE(WaitForTrayShown(tray, false));
     ShellCalls.clear();
     RefusalsLeft = 2;
