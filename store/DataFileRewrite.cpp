@@ -19,6 +19,7 @@ TDataFileRewrite::TDataFileRewrite(const std::wstring& dataPath)
 
 bool TDataFileRewrite::NextRecord() {
     if (Reader.ReadRecordLine()) {
+        ReadFingerprints.push_back(FingerprintLine(Reader.GetLine()));
         return true;
     }
     // Taking an unreadable file for a short one would write away the reminders it holds.

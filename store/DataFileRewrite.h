@@ -28,6 +28,8 @@ public:
     bool NextRecord();
     // The current record's due date, as it stands in the file.
     std::string_view GetDate() const;
+    // The fingerprints of the records' lines read so far, the current one last.
+    const std::vector<std::uint64_t>& GetReadFingerprints() const { return ReadFingerprints; }
     TNotification GetRecord() const;
     // Writes the current record as it was read; a line already in the written form is copied as
     // it stands, and neighbouring copied lines are written as one run of bytes.
@@ -51,6 +53,7 @@ private:
     std::optional<TReplacementFile> Replacement;
     std::string Line;
     std::optional<std::string> FirstWrittenLine;
+    std::vector<std::uint64_t> ReadFingerprints;
     std::size_t WrittenCount = 0;
     std::vector<std::pair<std::size_t, std::uint64_t>> FormedLines;
     // Copied lines not written yet: they are still in the reader's buffer, which is why they are

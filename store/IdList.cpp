@@ -95,6 +95,12 @@ std::ptrdiff_t TIdList::FindPosition(std::int32_t id) const {
 
 std::int32_t TIdList::GetIdAt(std::size_t position) const { return position < Ids.size() ? Ids[position] : -1; }
 
+TIdList::TLineKey TIdList::GetLineKey(std::size_t position) const {
+    const std::uint64_t fingerprint = Fingerprints[position];
+    const auto before = Fingerprints.begin() + static_cast<std::ptrdiff_t>(position);
+    return TLineKey{fingerprint, static_cast<std::size_t>(std::count(Fingerprints.begin(), before, fingerprint))};
+}
+
 void TIdList::Take(std::vector<std::int32_t> ids, std::vector<std::uint64_t> fingerprints) {
     Ids = std::move(ids);
     Fingerprints = std::move(fingerprints);

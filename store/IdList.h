@@ -12,6 +12,13 @@
 // free ones are kept sorted so that finding it does not rescan the list.
 class TIdList {
 public:
+    // How an entry's line is found again in the file read anew: it is the line that has the
+    // entry's fingerprint after rank others with it.
+    struct TLineKey {
+        std::uint64_t Fingerprint;
+        std::size_t Rank;
+    };
+
     // IDs 0 to count - 1; IDs from limit on are never handed out.
     explicit TIdList(std::size_t count = 0, std::int32_t limit = std::numeric_limits<std::int32_t>::max());
 
@@ -30,6 +37,8 @@ public:
     std::ptrdiff_t FindPosition(std::int32_t id) const;
     // -1 past the end of the list.
     std::int32_t GetIdAt(std::size_t position) const;
+    // The position must be in the list.
+    TLineKey GetLineKey(std::size_t position) const;
     std::size_t GetCount() const { return Ids.size(); }
 
 private:

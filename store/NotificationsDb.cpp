@@ -56,18 +56,19 @@ std::size_t CopyRecordsPuttingInDueOrder(TDataFileRewrite& rewrite, const TNotif
 TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), FolderWatch(GetFolderOf(path)) { Refresh(); }
 
 std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
-    RefreshBeforeChange();
-    const std::int32_t id = Ids.FindFreeId();
-    if (id < 0) {
-        throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID");
-    }
     CheckDueField(notification.Date, notification.Repeat, "AddNotification");
     TNotification added(notification.Date, notification.Text);
     added.Repeat = notification.Repeat;
     added.SoundFile = CopySoundFile(notification.SoundFile);
+    std::int32_t id = -1;
     try {
         TDataFileRewrite rewrite(Path);
         const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, added);
+        FollowReadLines(rewrite);
+        id = Ids.FindFreeId();
+        if (id < 0) {
+            throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID");
+        }
         FinishRewrite(rewrite);
         Ids.Insert(position, id);
         LearnFormedLines(rewrite);
@@ -79,20 +80,31 @@ std::int32_t TNotificationsDb::AddNotification(const TNotification& notification
     return id;
 }
 
+// The reminder's line is found by its content, as the IDs follow lines, so that the right one goes
+// also when another program changed the file and the store has not heard of it yet.
 void TNotificationsDb::DeleteNotification(std::int32_t id) {
-    RefreshBeforeChange();
-    const std::ptrdiff_t deleted = Ids.FindPosition(id);
-    if (deleted < 0) {
+    const std::ptrdiff_t known = Ids.FindPosition(id);
+    if (known < 0) {
         return;
     }
+    const TIdList::TLineKey line = Ids.GetLineKey(static_cast<std::size_t>(known));
+    std::size_t sameLinesBefore = 0;
+    std::ptrdiff_t deleted = -1;
     std::wstring soundFile;
     TDataFileRewrite rewrite(Path);
     for (std::ptrdiff_t position = 0; rewrite.NextRecord(); ++position) {
-        if (position == deleted) {
+        const bool same = deleted < 0 && rewrite.GetReadFingerprints().back() == line.Fingerprint;
+        if (same && sameLinesBefore++ == line.Rank) {
+            deleted = position;
             soundFile = rewrite.GetRecord().SoundFile;
         } else {
             rewrite.CopyRecord();
         }
+    }
+    FollowReadLines(rewrite);
+    // Another program took it out already.
+    if (deleted < 0) {
+        return;
     }
     FinishRewrite(rewrite);
     // Only now: a failed change must leave the voice note of the reminder it kept.
@@ -103,15 +115,16 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) {
 }
 
 void TNotificationsDb::RemoveEarliestNotification() {
-    RefreshBeforeChange();
     TDataFileRewrite rewrite(Path);
     if (!rewrite.NextRecord()) {
+        FollowReadLines(rewrite);
         return;
     }
     const std::wstring earliestSoundFile = rewrite.GetRecord().SoundFile;
     while (rewrite.NextRecord()) {
         rewrite.CopyRecord();
     }
+    FollowReadLines(rewrite);
     FinishRewrite(rewrite);
     DeleteSoundFile(earliestSoundFile);
     Ids.EraseAt(0);
@@ -121,9 +134,9 @@ void TNotificationsDb::RemoveEarliestNotification() {
 
 void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat) {
     CheckDueField(date, repeat, "RescheduleEarliestNotification");
-    RefreshBeforeChange();
     TDataFileRewrite rewrite(Path);
     if (!rewrite.NextRecord()) {
+        FollowReadLines(rewrite);
         return;
     }
     // Written from what was read, so its voice note stays its own: neither copied nor deleted.
@@ -131,6 +144,7 @@ void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date,
     rescheduled.Date = date;
     rescheduled.Repeat = repeat;
     const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, rescheduled);
+    FollowReadLines(rewrite);
     FinishRewrite(rewrite);
     const std::int32_t id = Ids.GetIdAt(0);
     Ids.EraseAt(0);
@@ -199,17 +213,19 @@ bool TNotificationsDb::ReadDataFile() const {
     return true;
 }
 
-// A change made on IDs that may name other lines than the user meant would hit the wrong one.
-void TNotificationsDb::RefreshBeforeChange() {
-    if (!Refresh()) {
-        throw std::runtime_error("TNotificationsDb: unable to read the data file");
-    }
+// Every change reads the whole file, and learns from it what another program may have changed
+// before the store heard of it: the folder's notification can come late, or never. The first
+// record is known again once the change is complete.
+void TNotificationsDb::FollowReadLines(const TDataFileRewrite& rewrite) {
+    Ids.Follow(rewrite.GetReadFingerprints());
+    Known = false;
 }
 
 void TNotificationsDb::FinishRewrite(TDataFileRewrite& rewrite) {
     TNotification earliest = rewrite.GetFirstWrittenRecord();
     rewrite.Finish(HolderWait);
     Earliest = std::move(earliest);
+    Known = true;
 }
 
 // After the IDs were moved as the change moved the lines.

@@ -17,12 +17,12 @@ class TDataFileRewrite;
 // The pending reminders, one line each in a data file sorted by due date, with each voice note
 // copied beside it. Every change rewrites the file. Only the IDs and the earliest reminder are
 // kept in memory: the due check asks for the earliest one every second. They come from a
-// complete read of the file and are learnt from each change as it is written; people and other
-// programs edit, restore and sync the file too, so a change in its folder has it read again at
-// the next query, where the IDs follow its lines by their content. A read that fails leaves
-// nothing known, and the next query reads again. Every other query reads the file. A change
-// that cannot be completed, or made on a file that cannot be read, throws a runtime error
-// "TNotificationsDb: ..." and changes nothing.
+// complete read of the file and are learnt from each change as it is written. People and other
+// programs edit, restore and sync the file too: a change in its folder has it read again at the
+// next query, and every change follows the lines it reads; the IDs go with the lines by their
+// content. A read that fails leaves nothing known, and the next query reads again. Every other
+// query reads the file. A change that cannot be completed, or made on a file that cannot be
+// read, throws a runtime error "TNotificationsDb: ..." and changes nothing.
 class TNotificationsDb {
 public:
     class TIterator;
@@ -63,7 +63,7 @@ private:
     // changed or could not be read last time.
     bool Refresh() const;
     bool ReadDataFile() const;
-    void RefreshBeforeChange();
+    void FollowReadLines(const TDataFileRewrite& rewrite);
     void FinishRewrite(TDataFileRewrite& rewrite);
     void LearnFormedLines(const TDataFileRewrite& rewrite);
     std::wstring CopySoundFile(const std::wstring& source) const;

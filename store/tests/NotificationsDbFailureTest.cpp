@@ -220,6 +220,10 @@ BOOL WINAPI NotedMoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags) {
     return RealMoveFileExW(from, to, flags);
 }
 
+decltype(&WaitForSingleObject) RealWaitForSingleObject = nullptr;
+
+DWORD WINAPI NothingSignalled(HANDLE, DWORD) { return WAIT_TIMEOUT; }
+
 }  // namespace
 
 // A power cut right after the move must find the new file's content on the disk, not an empty file.
@@ -240,4 +244,18 @@ TEST(NotificationsDbFailureTest, EachChangeFlushesTheNewFileBeforeItTakesTheData
         change();
         EXPECT_EQ(FileCalls, std::vector<std::wstring>({L"flush", L"move " + path + L".replacement to " + path}));
     }
+}
+
+// The notification of a change in the folder can come late, or never on some file systems: a
+// change made before it finds its reminder by its line all the same.
+TEST(NotificationsDbFailureTest, AChangeFindsItsReminderInAFileChangedUnseen) {
+    const TStoreTestFolder folder;
+    TNotificationsDb db(folder.GetDataPath());
+    const std::int32_t later = db.AddNotification(TNotification("2011.05.17 10:00:00", L"later"));
+    const TImportReplacement<decltype(&WaitForSingleObject)> unseen("WaitForSingleObject", &NothingSignalled,
+                                                                    RealWaitForSingleObject);
+    ASSERT_TRUE(WriteFileContent(folder.GetDataPath(), "2011.05.16 22:00:00||added\r\n2011.05.17 10:00:00||later\r\n"));
+    db.DeleteNotification(later);
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.16 22:00:00||added\r\n");
+    EXPECT_EQ(db.GetEarliestNotification().Text, L"added");
 }
