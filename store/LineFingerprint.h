@@ -1,7 +1,9 @@
 #pragma once
 
+#include "store/ByteWords.h"
+
+#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 
 // What tells the data file's lines apart when another program changed the file: FNV-1a over the
@@ -12,9 +14,7 @@ inline std::uint64_t FingerprintLine(std::string_view line) {
     std::uint64_t hash = (0xCBF29CE484222325u ^ line.size()) * prime;
     std::size_t at = 0;
     for (; line.size() - at >= 8; at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, line.data() + at, sizeof word);
-        hash = (hash ^ word) * prime;
+        hash = (hash ^ LoadByteWord(line.data() + at)) * prime;
     }
     for (; at < line.size(); ++at) {
         hash = (hash ^ static_cast<unsigned char>(line[at])) * prime;
