@@ -32,6 +32,11 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     const size_t tipLength = std::min(tooltip.size(), sizeof(Record.szTip) / sizeof(Record.szTip[0]) - 1);
     std::copy_n(tooltip.begin(), tipLength, Record.szTip);
     Record.szTip[tipLength] = L'\0';
+    // The shell that announces its restart runs without elevation; an elevated instance hears it
+    // only through the message filter. A refusal changes nothing for one that is not elevated.
+    if (ShellRestartMessage != 0) {
+        ChangeWindowMessageFilterEx(owner.GetHandle(), ShellRestartMessage, MSGFLT_ALLOW, nullptr);
+    }
     AddIcon();
 }
 
@@ -46,7 +51,7 @@ void TTrayIcon::TNotificationControl::SetOnDoubleClick(THandler handler) { OnDou
 
 // A shell that is still starting, or too busy to answer in time, refuses the icon.
 void TTrayIcon::TNotificationControl::AddIcon() {
-    if (Shell_NotifyIconW(NIM_ADD, &Record)) {
+    if (PutIconInPlace()) {
         return;
     }
     RetriesLeft = RetryCount;
@@ -55,9 +60,15 @@ void TTrayIcon::TNotificationControl::AddIcon() {
 
 void TTrayIcon::TNotificationControl::RetryAddingIcon() {
     --RetriesLeft;
-    if (Shell_NotifyIconW(NIM_ADD, &Record) || RetriesLeft <= 0) {
+    if (PutIconInPlace() || RetriesLeft <= 0) {
         KillTimer(GetWindow().GetHandle(), RetryTimerIdentifier);
     }
+}
+
+// The shell also refuses to add an icon that it still holds, which then only needs to be
+// brought up to date.
+bool TTrayIcon::TNotificationControl::PutIconInPlace() {
+    return Shell_NotifyIconW(NIM_ADD, &Record) || Shell_NotifyIconW(NIM_MODIFY, &Record);
 }
 
 bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {

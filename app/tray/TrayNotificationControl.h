@@ -27,6 +27,7 @@ public:
 private:
     void AddIcon();
     void RetryAddingIcon();
+    bool PutIconInPlace();
 
     TExtractedIcon Icon;
     NOTIFYICONDATAW Record;
