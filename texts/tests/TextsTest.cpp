@@ -93,6 +93,17 @@ TEST(Texts, EveryLanguageHasEveryTextAccessKeysUniquePerWindowAndItsPluralForms)
     }
 }
 
+// Runs again in a German, a Japanese and a Turkish interface (Wine takes the language from LC_ALL).
+TEST(InterfaceLanguageOfThisRun, IsTheLocalesLanguageOrElseEnglish) {
+    wchar_t locale[64] = {};
+    GetEnvironmentVariableW(L"LC_ALL", locale, 64);
+    const std::map<std::wstring, std::wstring> expected = {
+        {L"", L""}, {L"de_DE.UTF-8", L"de"}, {L"ja_JP.UTF-8", L"ja"}, {L"tr_TR.UTF-8", L""}};
+    ASSERT_EQ(expected.count(locale), 1u) << Narrow(locale);
+    EXPECT_EQ(GetInterfaceLanguage().Tag, expected.at(locale));
+    EXPECT_EQ(LoadText(IDS_NO_TEXT), FindTableText(IDS_NO_TEXT, GetInterfaceLanguage()));
+}
+
 TEST(Texts, AreTheEnglishOnesInAnEnglishInterface) {
     ASSERT_EQ(GetInterfaceLanguage().Tag, L"") << "the tests run in an English interface";
     EXPECT_EQ(LoadText(IDS_NO_TEXT), L"<no text>");
