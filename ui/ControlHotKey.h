@@ -4,6 +4,8 @@
 #include "ui/ChildWindow.h"
 #include "ui/Window.h"
 
+#include <string>
+
 // A field that shows a key combination and takes one typed by the user. The native field knows
 // no Windows key: that modifier is dropped on the way in and never comes back. Its extended-key
 // flag only names the key shown, so it is set for the keys that have it and not read back.
@@ -12,6 +14,8 @@ public:
     explicit TControlHotKey(TWindow& owner);
 
     HWND GetHandle() const { return Native.GetHandle(); }
+    // For screen readers, where no label stands before the field.
+    void SetAccessibleName(const std::wstring& name) { Native.GetAnnotation().SetName(name); }
     void Move(TPoint position, TSize size) { Native.Move(position, size); }
     TSize GetPreferredSize() const;
     THotKey GetHotKey() const;
