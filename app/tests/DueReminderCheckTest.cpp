@@ -4,6 +4,7 @@
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationWindow.h"
 
+#include "tests/support/DesktopDriver.h"
 #include "tests/support/FileOpenCounter.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ std::vector<std::wstring> StoredTexts(TNotificationsDb& store) {
     return texts;
 }
 
-HWND FindButton(HWND window, const wchar_t* caption) { return FindWindowExW(window, nullptr, L"Button", caption); }
+HWND FindButton(HWND window, const wchar_t* caption) { return FindControl(window, L"Button", caption); }
 
 class DueReminderCheck : public ::testing::Test {
 protected:
