@@ -1,5 +1,7 @@
 #include "app/tray/TrayNotificationControl.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstddef>
 
@@ -32,6 +34,7 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     const size_t tipLength = std::min(tooltip.size(), sizeof(Record.szTip) / sizeof(Record.szTip[0]) - 1);
     std::copy_n(tooltip.begin(), tipLength, Record.szTip);
     Record.szTip[tipLength] = L'\0';
+    Record.uVersion = NOTIFYICON_VERSION_4;
     AddIcon();
 }
 
@@ -40,13 +43,15 @@ TTrayIcon::TNotificationControl::~TNotificationControl() {
     Shell_NotifyIconW(NIM_DELETE, &Record);
 }
 
-void TTrayIcon::TNotificationControl::SetOnMenuRequest(THandler handler) { OnMenuRequest = std::move(handler); }
+void TTrayIcon::TNotificationControl::SetOnMenuRequest(TMenuRequestHandler handler) {
+    OnMenuRequest = std::move(handler);
+}
 
-void TTrayIcon::TNotificationControl::SetOnDoubleClick(THandler handler) { OnDoubleClick = std::move(handler); }
+void TTrayIcon::TNotificationControl::SetOnSelect(THandler handler) { OnSelect = std::move(handler); }
 
 // A shell that is still starting, or too busy to answer in time, refuses the icon.
 void TTrayIcon::TNotificationControl::AddIcon() {
-    if (Shell_NotifyIconW(NIM_ADD, &Record)) {
+    if (PlaceIcon()) {
         return;
     }
     RetriesLeft = RetryCount;
@@ -55,9 +60,18 @@ void TTrayIcon::TNotificationControl::AddIcon() {
 
 void TTrayIcon::TNotificationControl::RetryAddingIcon() {
     --RetriesLeft;
-    if (Shell_NotifyIconW(NIM_ADD, &Record) || RetriesLeft <= 0) {
+    if (PlaceIcon() || RetriesLeft <= 0) {
         KillTimer(GetWindow().GetHandle(), RetryTimerIdentifier);
     }
+}
+
+// The callback version is the icon's, and a restarted shell has forgotten it with the icon.
+bool TTrayIcon::TNotificationControl::PlaceIcon() {
+    if (!Shell_NotifyIconW(NIM_ADD, &Record)) {
+        return false;
+    }
+    Shell_NotifyIconW(NIM_SETVERSION, &Record);
+    return true;
 }
 
 bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {
@@ -73,17 +87,43 @@ bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {
     if (message.message != CallbackMessage) {
         return false;
     }
-    switch (LOWORD(message.lParam)) {
-    case WM_RBUTTONUP:
+    FollowEvent(LOWORD(message.lParam), TPoint{GET_X_LPARAM(message.wParam), GET_Y_LPARAM(message.wParam)});
+    message.result = 0;
+    return true;
+}
+
+// The right button's release is followed by WM_CONTEXTMENU, which alone opens the menu.
+void TTrayIcon::TNotificationControl::FollowEvent(UINT event, TPoint anchor) {
+    switch (event) {
     case WM_CONTEXTMENU:
-        RunHandler(OnMenuRequest);
+        if (OnMenuRequest && !OnMenuRequest(anchor)) {
+            Shell_NotifyIconW(NIM_SETFOCUS, &Record);
+        }
         break;
     case WM_LBUTTONDBLCLK:
-        RunHandler(OnDoubleClick);
+        RunHandler(OnSelect);
+        break;
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        FollowSelection(event);
         break;
     default:
         break;
     }
-    message.result = 0;
-    return true;
+    PreviousEvent = event;
+}
+
+// The shell follows every release of the left button with NIN_SELECT: a single click must not
+// open anything. Enter on the icon arrives as two selections, Space as one.
+void TTrayIcon::TNotificationControl::FollowSelection(UINT event) {
+    if (event == NIN_SELECT && PreviousEvent == WM_LBUTTONUP) {
+        return;
+    }
+    const DWORD now = GetTickCount();
+    if (SelectedFromKeyboard && now - KeyboardSelectionTime < GetDoubleClickTime()) {
+        return;
+    }
+    SelectedFromKeyboard = true;
+    KeyboardSelectionTime = now;
+    RunHandler(OnSelect);
 }
