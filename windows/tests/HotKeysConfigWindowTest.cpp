@@ -56,6 +56,7 @@ TEST_F(HotKeysConfigWindowTest, TheDefaultFileShowsAddReminderOnCtrlAltNAndNoLis
     ShowWithFile(DefaultFile);
 
     EXPECT_TRUE(IsWindowVisible(GetHandle()));
+    EXPECT_EQ(GetFocus(), AddCheckBox());
     EXPECT_TRUE(IsChecked(AddCheckBox()));
     EXPECT_TRUE(IsWindowEnabled(AddField()));
     EXPECT_EQ(ReadCombination(AddField()), MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT));
