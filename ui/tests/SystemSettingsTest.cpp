@@ -51,9 +51,8 @@ TEST(SystemSettings, ANewDpiOrMessageFontReachesEveryControlAndTheOldFontGoes) {
 // A label stands in the button text colour, or the grey of disabled text, on the face colour.
 TEST(SystemSettings, ALabelAndTheFacePaintInTheSystemsColoursAfterTheyChange) {
     TWindow window(L"colours", true, nullptr);
-    window.Move(TPoint{0, 0}, TSize{300, 120});
     TControlLabel label(window, L"&Wide label WWWW");
-    label.Move(TPoint{10, 10}, label.GetPreferredSize());
+    label.Move(TPoint{0, 0}, label.GetPreferredSize());
     const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_GRAYTEXT};
     const COLORREF before[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_GRAYTEXT)};
     const COLORREF highContrast[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0)};
@@ -63,9 +62,8 @@ TEST(SystemSettings, ALabelAndTheFacePaintInTheSystemsColoursAfterTheyChange) {
         EnableWindow(label.GetHandle(), enabled);
         window.Redraw();
         PumpPendingMessages();
-        const RECT place = GetChildRect(label.GetHandle());
-        for (int x = place.left; x < place.right; ++x) {
-            painted.push_back(ReadPixel(window.GetHandle(), x, (place.top + place.bottom) / 2));
+        for (int x = 0; x < label.GetPreferredSize().width; ++x) {
+            painted.push_back(ReadPixel(window.GetHandle(), x, label.GetPreferredSize().height / 2));
         }
     }
     painted.push_back(ReadPixel(window.GetHandle(), window.GetClientSize().width - 2, 2));

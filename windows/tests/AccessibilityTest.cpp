@@ -3,13 +3,62 @@
 #include "windows/HotKeysConfigWindow.h"
 #include "windows/NotificationWindow.h"
 #include "windows/NotificationsListWindow.h"
-#include "windows/tests/AnnotationWatch.h"
 #include "windows/tests/ScratchStore.h"
 #include "windows/tests/WindowDriver.h"
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
+#include <map>
 #include <set>
+
+namespace {
+
+using TSetHwndPropStr = HRESULT(STDMETHODCALLTYPE*)(IAccPropServices*, HWND, DWORD, DWORD, MSAAPROPID, LPWSTR);
+
+std::map<HWND, std::wstring> GivenNames;
+TSetHwndPropStr GiveName = nullptr;
+
+HRESULT STDMETHODCALLTYPE NoteName(IAccPropServices* self, HWND control, DWORD object, DWORD child, MSAAPROPID id,
+                                   LPWSTR name) {
+    GivenNames[control] = name;
+    return GiveName(self, control, object, child, id, name);
+}
+
+// Notes every name given through the system's annotation service while it lives; the names go on
+// to the service as before. Every instance of the service shares one read-only function table.
+class TAnnotationWatch {
+public:
+    TAnnotationWatch() {
+        const GUID serviceClass = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+        const GUID serviceInterface = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        CoCreateInstance(serviceClass, nullptr, CLSCTX_INPROC_SERVER, serviceInterface,
+                         reinterpret_cast<void**>(&Service));
+        // SetHwndPropStr, after IUnknown's three, SetPropValue, SetPropServer, ClearProps, SetHwndProp.
+        Slot = *reinterpret_cast<void***>(Service) + 7;
+        GiveName = reinterpret_cast<TSetHwndPropStr>(*Slot);
+        Replace(reinterpret_cast<void*>(&NoteName));
+    }
+    ~TAnnotationWatch() {
+        Replace(reinterpret_cast<void*>(GiveName));
+        Service->Release();
+        CoUninitialize();
+    }
+
+private:
+    void Replace(void* with) {
+        DWORD protection = 0;
+        VirtualProtect(Slot, sizeof(void*), PAGE_READWRITE, &protection);
+        *Slot = with;
+        VirtualProtect(Slot, sizeof(void*), protection, &protection);
+    }
+
+    IAccPropServices* Service = nullptr;
+    void** Slot = nullptr;
+};
+
+}  // namespace
 
 // Each caption marks one access key, unique in its window (the words shown are checked wherever
 // tests find controls by them); each field is named by the label just before it, or through the
@@ -44,7 +93,7 @@ TEST(Accessibility, EveryCaptionHasAnAccessKeyOfItsOwnAndEveryFieldAName) {
                     << std::string(caption.begin(), caption.end());
             } else {
                 const HWND before = GetWindow(child, GW_HWNDPREV);
-                names.push_back(ReadClassName(before) == L"Static" ? ReadText(before) : watch.Names[child].first);
+                names.push_back(ReadClassName(before) == L"Static" ? ReadText(before) : GivenNames[child]);
             }
         }
         EXPECT_EQ(names, fieldNames[i]) << i;

@@ -222,11 +222,11 @@ TEST_F(NotificationWindowTest, CloseTheCloseBoxAndEnterDismissButEscapeDoesNot) 
 // A reminder appears without taking the keyboard: screen readers hear of its text through a
 // live region, or an alert where the system has none (Wine says it is Windows 7).
 TEST_F(NotificationWindowTest, EachShownReminderIsAnnouncedOnceAndSnoozeOrCloseAnnounceNothing) {
-    const DWORD process = GetCurrentProcessId();
-    const HWINEVENTHOOK alert = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, CountAnnouncement,
-                                                process, 0, WINEVENT_OUTOFCONTEXT);
-    const HWINEVENTHOOK liveRegion = SetWinEventHook(0x8019, 0x8019, nullptr, CountAnnouncement, process, 0,
-                                                     WINEVENT_OUTOFCONTEXT);
+    std::vector<HWINEVENTHOOK> hooks;
+    for (DWORD event : {DWORD{EVENT_SYSTEM_ALERT}, DWORD{0x8019}}) {
+        hooks.push_back(SetWinEventHook(event, event, nullptr, CountAnnouncement, GetCurrentProcessId(), 0,
+                                        WINEVENT_OUTOFCONTEXT));
+    }
     std::vector<int> counts;
     for (const wchar_t* way : {L"Snooze 5 min", L"Close"}) {
         Window.ShowNotification(L"", L"Stand up");
@@ -236,8 +236,9 @@ TEST_F(NotificationWindowTest, EachShownReminderIsAnnouncedOnceAndSnoozeOrCloseA
         PumpMessagesFor(200);
         counts.push_back(Announcements);
     }
-    UnhookWinEvent(alert);
-    UnhookWinEvent(liveRegion);
+    for (HWINEVENTHOOK hook : hooks) {
+        UnhookWinEvent(hook);
+    }
     EXPECT_EQ(counts, (std::vector<int>{1, 1, 2, 2}));
 }
 
