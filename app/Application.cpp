@@ -49,11 +49,9 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     hotKeysWindow.SetOnClosed(bindHotKeys);
 
     TNotificationWindow notificationWindow(dialogWindows, store);
-    // Windows ends the process soon after the session ends, without running a destructor: what
-    // matters of the teardown is done here, and the scheduler fires nothing more meanwhile.
-    closeRequestWindow.SetOnSessionEnd([&notificationWindow, &editor] {
-        notificationWindow.EndSession();
-        editor.EndSession();
+    // What matters of the teardown is done there, and the scheduler fires nothing more meanwhile.
+    closeRequestWindow.SetOnSessionEnd([&store, &notificationWindow, &editor] {
+        EndSession(store, notificationWindow, editor);
         PostQuitMessage(0);
     });
 
@@ -67,4 +65,10 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     TRepeatedAction scheduler([&dueReminderCheck] { dueReminderCheck.Run(); }, 1.0);
 
     RunMessageLoop(dialogWindows);
+}
+
+void EndSession(TNotificationsDb& store, TNotificationWindow& notificationWindow, TNotificationEditorWindow& editor) {
+    store.StopWaitingForHolders();
+    notificationWindow.EndSession();
+    editor.EndSession();
 }

@@ -11,6 +11,7 @@ TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotifications
 
 void TDueReminderCheck::Run() {
     try {
+        Store.ReportOutsideChanges();
         FireDueReminder();
         ReportedFailure.clear();
     } catch (const std::exception& failure) {
@@ -32,7 +33,11 @@ void TDueReminderCheck::FireDueReminder() {
     }
     const TNotification due = Store.GetEarliestNotification();
     Window.ShowNotification(due.SoundFile, due.Text);
-    GoOnAfter(due, now);
+    // Showing it can run a modal loop (the report of a note that cannot play) in which the user
+    // may still edit or delete reminders: what is first now may be another reminder.
+    if (Store.GetEarliestNotification() == due) {
+        GoOnAfter(due, now);
+    }
 }
 
 // The series goes on from its first occurrence after now, so that the occurrences missed while

@@ -33,19 +33,6 @@ os.rename(files + '.part', files + '.count')
 
 std::wstring SeenFromWine(const std::string& unixPath) { return L"Z:" + std::wstring(unixPath.begin(), unixPath.end()); }
 
-std::string GetUnixPath(const std::wstring& path) {
-    using TGetUnixFileName = char*(CDECL*)(const wchar_t*);
-    const auto getUnixFileName = reinterpret_cast<TGetUnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    char* const unixPath = getUnixFileName ? getUnixFileName(path.c_str()) : nullptr;
-    if (!unixPath) {
-        return std::string();
-    }
-    std::string result = unixPath;
-    HeapFree(GetProcessHeap(), 0, unixPath);
-    return result;
-}
-
 bool WaitForFile(const std::wstring& path, DWORD milliseconds) {
     for (const DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(20)) {
         if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {

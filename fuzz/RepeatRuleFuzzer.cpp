@@ -1,7 +1,8 @@
 // Repeat rule texts, and the next occurrence of a series: the input is a rule, then optionally
 // a due date and the current time, separated by NUL bytes. Any rule text is either refused or
 // written back to a text that reads as the same rule; a next occurrence is a date after both
-// the due date and now, a whole number of steps after the due date, and the first such one.
+// the due date and now, a whole number of steps after the due date, and the first such one; a
+// series said to end has no such date before the year 10000, by a search step by step.
 
 #include "fuzz/FuzzCheck.h"
 #include "store/Calendar.h"
@@ -75,6 +76,37 @@ void CheckMonthOccurrence(const TDateTimeText& due, const TRepeatRule& parsed, c
     }
 }
 
+// Every occurrence after the due date up to the last second of 9999, searched for one after
+// both the due date and now.
+void CheckSeriesEnded(const TDateTimeText& due, const TRepeatRule& rule, std::int64_t dueSeconds,
+                      std::int64_t nowSeconds) {
+    TCalendarFields lastFields;
+    FUZZ_CHECK(ReadDateTimeFields("9999.12.31 23:59:59", lastFields));
+    const std::int64_t last = CountSecondsSince1601(lastFields);
+    const std::int64_t after = std::max(dueSeconds, nowSeconds);
+    if (IsCountedInSeconds(rule)) {
+        const std::int64_t step = GetStepSeconds(rule);
+        FUZZ_CHECK(dueSeconds + (last - dueSeconds) / step * step <= after);
+    } else if (rule.Unit == TUnit::Weekday) {
+        for (std::int64_t day = after - after % 86400 + dueSeconds % 86400; day <= last; day += 86400) {
+            TCalendarFields fields;
+            FUZZ_CHECK(MakeCalendarFields(day, fields));
+            FUZZ_CHECK(day <= after || fields.DayOfWeek == 0 || fields.DayOfWeek == 6);
+        }
+    } else {
+        TCalendarFields occurrence;
+        FUZZ_CHECK(ReadDateTimeFields(due, occurrence));
+        const int seriesDay = rule.SeriesDay != 0 ? rule.SeriesDay : occurrence.Day;
+        const int monthsPerStep = rule.Count * (rule.Unit == TUnit::Year ? 12 : 1);
+        for (int months = CountMonths(occurrence) + monthsPerStep; months / 12 <= 9999; months += monthsPerStep) {
+            occurrence.Year = months / 12;
+            occurrence.Month = months % 12 + 1;
+            occurrence.Day = std::min(seriesDay, CountDaysInMonth(occurrence.Year, occurrence.Month));
+            FUZZ_CHECK(CountSecondsSince1601(occurrence) <= after);
+        }
+    }
+}
+
 void CheckNextOccurrence(const TDateTimeText& due, const TRepeatRule& parsed, const TDateTimeText& now) {
     TRepeatRule rule = parsed;
     const TDateTimeText next = GetNextOccurrence(due, rule, now);
@@ -86,6 +118,7 @@ void CheckNextOccurrence(const TDateTimeText& due, const TRepeatRule& parsed, co
     }
     CheckWrittenBack(rule);
     if (next.empty()) {
+        CheckSeriesEnded(due, parsed, dueSeconds, nowSeconds);
         return;
     }
     std::int64_t nextSeconds = 0;

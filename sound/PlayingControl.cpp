@@ -27,11 +27,16 @@ TSoundPlayer::TPlayingControl::TPlayingControl(TWindow& owner, const std::wstrin
     FeedBuffer(BufferB.get(), PcmBufferBytes);
 }
 
-TSoundPlayer::TPlayingControl::~TPlayingControl() {
+TSoundPlayer::TPlayingControl::~TPlayingControl() { Stop(DeviceStopTimeoutMilliseconds); }
+
+void TSoundPlayer::TPlayingControl::Stop(DWORD waitMilliseconds) {
+    if (Stopping) {
+        return;
+    }
     Stopping = true;
     GetWaveAudioLibrary().OutReset(Device.GetHandle());
     const bool allBack = PumpDeviceMessagesUntil(GetWindow().GetHandle(), MM_WOM_OPEN, MM_WOM_DONE,
-                                                 [this] { return QueuedCount == 0; }, DeviceStopTimeoutMilliseconds);
+                                                 [this] { return QueuedCount == 0; }, waitMilliseconds);
     if (!allBack) {
         // The device may still read from buffers it never gave back: they are left to it.
         static_cast<void>(BufferA.release());

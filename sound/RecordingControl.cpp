@@ -26,12 +26,12 @@ TSoundRecorder::TRecordingControl::TRecordingControl(TWindow& owner, const std::
     QueueBuffer(BufferA.get());
     QueueBuffer(BufferB.get());
     if (GetWaveAudioLibrary().InStart(Device.GetHandle()) != MMSYSERR_NOERROR) {
-        StopRecording();
+        StopRecording(DeviceStopTimeoutMilliseconds);
         throw TException();
     }
 }
 
-TSoundRecorder::TRecordingControl::~TRecordingControl() { StopRecording(); }
+TSoundRecorder::TRecordingControl::~TRecordingControl() { StopRecording(DeviceStopTimeoutMilliseconds); }
 
 bool TSoundRecorder::TRecordingControl::ProcessMessage(TMessage& message) {
     switch (message.message) {
@@ -72,11 +72,14 @@ void TSoundRecorder::TRecordingControl::TakeBackBuffer(WAVEHDR* returned) {
     }
 }
 
-void TSoundRecorder::TRecordingControl::StopRecording() {
+void TSoundRecorder::TRecordingControl::StopRecording(DWORD waitMilliseconds) {
+    if (Stopping) {
+        return;
+    }
     Stopping = true;
     GetWaveAudioLibrary().InReset(Device.GetHandle());
     const bool allBack = PumpDeviceMessagesUntil(GetWindow().GetHandle(), MM_WIM_OPEN, MM_WIM_DATA,
-                                                 [this] { return QueuedCount == 0; }, DeviceStopTimeoutMilliseconds);
+                                                 [this] { return QueuedCount == 0; }, waitMilliseconds);
     if (!allBack) {
         // The device may still write into buffers it never gave back: they are left to it.
         static_cast<void>(BufferA.release());

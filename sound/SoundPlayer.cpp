@@ -5,3 +5,5 @@ TSoundPlayer::TSoundPlayer(const std::wstring& path)
 
 // The control goes first: its stop still pumps the window's messages.
 TSoundPlayer::~TSoundPlayer() = default;
+
+void TSoundPlayer::StopAtOnce() { Control->Stop(0); }

@@ -21,6 +21,10 @@ public:
     TSoundPlayer(const TSoundPlayer&) = delete;
     TSoundPlayer& operator=(const TSoundPlayer&) = delete;
 
+    // Silences it without waiting for the device to give its buffers back; those still out are
+    // left to it. For the end of the session, which leaves no time to wait.
+    void StopAtOnce();
+
 private:
     std::unique_ptr<TWindow> Window;
     std::unique_ptr<TPlayingControl> Control;
@@ -39,6 +43,8 @@ public:
     ~TPlayingControl() override;
 
     bool ProcessMessage(TMessage& message) override;
+    // Once; the wait is for the buffers to come back.
+    void Stop(DWORD waitMilliseconds);
 
 private:
     void FeedBuffer(char* buffer, DWORD byteCount);

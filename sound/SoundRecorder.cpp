@@ -5,3 +5,5 @@ TSoundRecorder::TSoundRecorder(const std::wstring& path)
 
 // The control goes first: its stop still pumps the window's messages.
 TSoundRecorder::~TSoundRecorder() = default;
+
+void TSoundRecorder::StopAtOnce() { Control->StopRecording(0); }

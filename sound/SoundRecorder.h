@@ -21,6 +21,11 @@ public:
     TSoundRecorder(const TSoundRecorder&) = delete;
     TSoundRecorder& operator=(const TSoundRecorder&) = delete;
 
+    // Ends the recording without waiting for the device to give its buffers back; what they
+    // hold is lost, and they are left to the device. For the end of the session, which leaves
+    // no time to wait.
+    void StopAtOnce();
+
 private:
     std::unique_ptr<TWindow> Window;
     std::unique_ptr<TRecordingControl> Control;
@@ -39,11 +44,12 @@ public:
     ~TRecordingControl() override;
 
     bool ProcessMessage(TMessage& message) override;
+    // Once; the wait is for the buffers to come back with what they recorded.
+    void StopRecording(DWORD waitMilliseconds);
 
 private:
     void QueueBuffer(char* buffer);
     void TakeBackBuffer(WAVEHDR* returned);
-    void StopRecording();
 
     std::unique_ptr<char[]> BufferA;
     std::unique_ptr<char[]> BufferB;

@@ -1,5 +1,6 @@
 #include "store/DataFileRewrite.h"
 
+#include "store/LineFingerprint.h"
 #include "store/RecordLine.h"
 
 #include <stdexcept>
@@ -18,6 +19,7 @@ TDataFileRewrite::TDataFileRewrite(const std::wstring& dataPath)
 
 bool TDataFileRewrite::NextRecord() {
     if (Reader.ReadRecordLine()) {
+        ReadFingerprints.push_back(FingerprintLine(Reader.GetLine()));
         return true;
     }
     // Taking an unreadable file for a short one would write away the reminders it holds.
@@ -30,9 +32,11 @@ bool TDataFileRewrite::NextRecord() {
 void TDataFileRewrite::WriteRecord(const TNotification& record) {
     Line.clear();
     AppendRecordLine(Line, record);
+    const std::string_view withoutLineEnd(Line.data(), Line.size() - 2);
     if (!FirstWrittenLine) {
-        FirstWrittenLine.emplace(Line, 0, Line.size() - 2);
+        FirstWrittenLine.emplace(withoutLineEnd);
     }
+    FormedLines.emplace_back(WrittenCount++, FingerprintLine(withoutLineEnd));
     Write(Line);
 }
 
@@ -61,6 +65,7 @@ void TDataFileRewrite::CopyRecord() {
     if (!FirstWrittenLine) {
         FirstWrittenLine.emplace(read);
     }
+    ++WrittenCount;
     const std::string_view bytes = Reader.GetLineBytes();
     if (bytes.size() != read.size() + 2) {
         Line.assign(read.data(), read.size());
@@ -74,13 +79,13 @@ void TDataFileRewrite::CopyRecord() {
     }
 }
 
-void TDataFileRewrite::Finish() {
+void TDataFileRewrite::Finish(THolderWait wait) {
     WritePendingRun();
     TReplacementFile& replacement = GetReplacement();
     if (!replacement.Finish()) {
         ThrowFailure("unable to write the new data file");
     }
-    if (!replacement.ReplaceTarget()) {
+    if (!replacement.ReplaceTarget(wait)) {
         ThrowFailure("unable to replace the data file");
     }
 }

@@ -31,6 +31,8 @@ TDateTimeText WriteSeconds(std::int64_t seconds) {
     return MakeCalendarFields(seconds, fields) ? WriteDateTimeText(fields) : TDateTimeText();
 }
 
+bool IsWeekday(const TCalendarFields& fields) { return fields.DayOfWeek != 0 && fields.DayOfWeek != 6; }
+
 // Weekends are stepped over a day at a time: at most three days from any start.
 TDateTimeText FindNextWeekday(std::int64_t due, std::int64_t now) {
     const std::int64_t start = std::max(due, now);
@@ -43,7 +45,7 @@ TDateTimeText FindNextWeekday(std::int64_t due, std::int64_t now) {
         if (!MakeCalendarFields(candidate, fields)) {
             return TDateTimeText();
         }
-        if (fields.DayOfWeek != 0 && fields.DayOfWeek != 6) {
+        if (IsWeekday(fields)) {
             return WriteDateTimeText(fields);
         }
         candidate += SecondsPerDay;
@@ -139,4 +141,17 @@ TDateTimeText GetNextOccurrence(const TDateTimeText& due, TRepeatRule& rule, con
         // With no time zone in the dates, a day is always the same number of seconds.
         return WriteSeconds(StepPast(dueSeconds, GetStepSeconds(rule), nowSeconds));
     }
+}
+
+TDateTimeText GetFirstOccurrence(const TDateTimeText& start, TRepeatRule& rule, const TDateTimeText& now) {
+    TCalendarFields startFields;
+    TCalendarFields nowFields;
+    if (!IsUsable(rule) || !ReadDateTimeFields(start, startFields) || !ReadDateTimeFields(now, nowFields)) {
+        return TDateTimeText();
+    }
+    const bool isOccurrence = rule.Unit != TUnit::Weekday || IsWeekday(startFields);
+    if (isOccurrence && CountSecondsSince1601(startFields) > CountSecondsSince1601(nowFields)) {
+        return WriteDateTimeText(startFields);
+    }
+    return GetNextOccurrence(start, rule, now);
 }

@@ -1,22 +1,28 @@
 #pragma once
 
 #include "store/DateTimeText.h"
+#include "store/FolderChangeWatch.h"
 #include "store/IdList.h"
 #include "store/Notification.h"
 #include "store/RecordReader.h"
+#include "store/ReplacementFile.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <set>
 #include <string>
 
+class TDataFileRewrite;
+
 // The pending reminders, one line each in a data file sorted by due date, with each voice note
 // copied beside it. Every change rewrites the file. Only the IDs and the earliest reminder are
-// kept in memory: the due check asks for the earliest one every second, and the program is the
-// only writer of its data file, so it is read once and then learnt from each change as it is
-// written. Every other query reads the file. A change that cannot be completed throws a runtime
-// error "TNotificationsDb: ..." and changes nothing.
+// kept in memory: the due check asks for the earliest one every second. They come from a
+// complete read of the file and are learnt from each change as it is written. People and other
+// programs edit, restore and sync the file too: a change in its folder has it read again at the
+// next query, and every change follows the lines it reads; the IDs go with the lines by their
+// content. A read that fails leaves nothing known, and the next query reads again. Every other
+// query reads the file. A change that cannot be completed, or made on a file that cannot be
+// read, throws a runtime error "TNotificationsDb: ..." and changes nothing.
 class TNotificationsDb {
 public:
     class TIterator;
@@ -48,16 +54,38 @@ public:
     bool IsNotificationHappening(const TDateTimeText& now) const;
     TIterator Begin() const;
 
+    // Calls the watchers when the data file turned out to hold lines that the store's own changes
+    // did not write (another program changed it) since the last change or call. For a caller at
+    // the top of the message loop: the store notices such changes inside its queries, where a
+    // watcher that reads the store would run inside its own reading.
+    void ReportOutsideChanges();
+
+    // From now on a change gives up at once when another program holds the data file, instead
+    // of waiting for it: for the end of the session, when there is no time to wait.
+    void StopWaitingForHolders() { HolderWait = THolderWait::None; }
+
 private:
+    // Whether Ids and Earliest describe the data file, which is read again when it may have
+    // changed or could not be read last time.
+    bool Refresh() const;
+    bool ReadDataFile() const;
+    void FollowReadLines(const TDataFileRewrite& rewrite);
+    void FinishRewrite(TDataFileRewrite& rewrite);
+    void LearnFormedLines(const TDataFileRewrite& rewrite);
     std::wstring CopySoundFile(const std::wstring& source) const;
     void DeleteSoundFile(const std::wstring& soundFile) const;
     void CallWatchers();
 
     std::wstring Path;
     std::set<TWatcher*> Watchers;
-    TIdList Ids;
-    // Without its ID, which Ids holds; nothing before the first query.
-    mutable std::optional<TNotification> Earliest;
+    THolderWait HolderWait = THolderWait::AboutTwoSeconds;
+    // Made before the first read, so that no change after it goes unseen.
+    mutable TFolderChangeWatch FolderWatch;
+    mutable bool Known = false;
+    mutable bool ChangedOutside = false;
+    mutable TIdList Ids;
+    // Without its ID, which Ids holds.
+    mutable TNotification Earliest;
 };
 
 // Reads the reminders in due order; what it yields after a change made while it is open is not

@@ -35,3 +35,8 @@ std::string DescribeRepeatRule(const TRepeatRule& rule);
 // due is later than now. Empty when that occurrence would pass the year 9999, when due or now is
 // not a readable date, or when the rule's count or series day is out of its range.
 TDateTimeText GetNextOccurrence(const TDateTimeText& due, TRepeatRule& rule, const TDateTimeText& now);
+
+// The first occurrence of a series that starts at start, at or after it, that lies after now:
+// start itself when it is after now and on a day the series has (a weekday series has no
+// weekends), else the first one after both. Empty as for GetNextOccurrence.
+TDateTimeText GetFirstOccurrence(const TDateTimeText& start, TRepeatRule& rule, const TDateTimeText& now);

@@ -59,19 +59,20 @@ bool TReplacementFile::Finish() {
     return File.Close() && flushed;
 }
 
-bool TReplacementFile::ReplaceTarget() {
+bool TReplacementFile::ReplaceTarget(THolderWait wait) {
     if (File.IsValid() || WriteFailed) {
         return false;
     }
+    const DWORD pauseTotal = wait == THolderWait::AboutTwoSeconds ? ReplacePauseTotal : 0;
     DWORD pause = FirstReplacePause;
     DWORD paused = 0;
     for (;;) {
         Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
                    FALSE;
-        if (Replaced || !IsHeldByAnotherProgram(GetLastError()) || paused >= ReplacePauseTotal) {
+        if (Replaced || !IsHeldByAnotherProgram(GetLastError()) || paused >= pauseTotal) {
             return Replaced;
         }
-        pause = std::min(pause, ReplacePauseTotal - paused);
+        pause = std::min(pause, pauseTotal - paused);
         Sleep(pause);
         paused += pause;
         pause = std::min(pause * 2, LongestReplacePause);

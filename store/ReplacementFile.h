@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+// How long putting a new file in place waits for other programs that hold the old one.
+enum class THolderWait { AboutTwoSeconds, None };
+
 // The next content of a file, written beside it and then put in its place in one step, so that
 // the file always holds either its complete old content or its complete new content. Until it is
 // in place, the new file is removed when the object ends.
@@ -24,7 +27,7 @@ public:
     // Writes out what is buffered, flushes it to disk and closes the new file.
     bool Finish();
     // Puts the finished new file in place of the target.
-    bool ReplaceTarget();
+    bool ReplaceTarget(THolderWait wait = THolderWait::AboutTwoSeconds);
 
 private:
     bool WriteBuffer();

@@ -24,6 +24,18 @@ std::pair<std::string, std::string> SplitAtFirstSpace(const TDateTimeText& due) 
 
 void Enable(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
 
+// Whether what the edited ID holds now is still the reminder the user opened: unchanged, or the
+// same series moved on to a later occurrence while the editor was open. IDs are reused, so the
+// ID of a one-off that fired meanwhile may hold another reminder by now.
+bool IsStillTheEditedReminder(const TNotification& stored, const TNotification& loaded) {
+    TRepeatRule storedRule;
+    TRepeatRule loadedRule;
+    const bool sameSeries = ParseRepeatRule(stored.Repeat, storedRule) && ParseRepeatRule(loaded.Repeat, loadedRule) &&
+                            storedRule.Unit == loadedRule.Unit && storedRule.Count == loadedRule.Count &&
+                            stored.Text == loaded.Text && stored.SoundFile == loaded.SoundFile;
+    return stored == loaded || sameSeries;
+}
+
 }  // namespace
 
 TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDialogWindowList& dialogWindows,
@@ -122,15 +134,16 @@ void TNotificationEditorWindow::Save() {
         edited.SoundFile = TemporarySoundPath;
     }
     Db.AddNotification(edited);
-    if (EditedId != -1 && Db.GetNotification(EditedId) == EditedNotification) {
+    if (EditedId != -1 && IsStillTheEditedReminder(Db.GetNotification(EditedId), EditedNotification)) {
         Db.DeleteNotification(EditedId);
     }
     Close();
 }
 
-// A series saved with its first occurrence already past starts at its next one instead. A
-// series whose occurrence stood on an earlier day than its own keeps its day while the date and
-// the rule stay; a rule this version cannot read stays as it was unless the user sets one.
+// A series starts at its first occurrence after now: a weekday series saved for a weekend starts
+// on the next weekday, one whose start is past at its next occurrence. A series whose occurrence
+// stood on an earlier day than its own keeps its day while the date and the rule stay, also when
+// its time changes; a rule this version cannot read stays as it was unless the user sets one.
 void TNotificationEditorWindow::ApplyRepeatRule(TNotification& edited) const {
     TRepeatRule loaded;
     const bool loadedRepeats = ParseRepeatRule(EditedNotification.Repeat, loaded);
@@ -139,20 +152,24 @@ void TNotificationEditorWindow::ApplyRepeatRule(TNotification& edited) const {
         edited.Repeat = loadedRepeats ? std::string() : EditedNotification.Repeat;
         return;
     }
-    if (loadedRepeats && loaded.Unit == rule.Unit && loaded.Count == rule.Count && edited.Date == EditedNotification.Date) {
+    if (loadedRepeats && loaded.Unit == rule.Unit && loaded.Count == rule.Count &&
+        SplitAtFirstSpace(edited.Date).first == SplitAtFirstSpace(EditedNotification.Date).first) {
         rule.SeriesDay = loaded.SeriesDay;
     }
-    const TDateTimeText now = GetCurrentDateTime();
-    if (edited.Date <= now) {
-        const TDateTimeText next = GetNextOccurrence(edited.Date, rule, now);
-        if (!next.empty()) {
-            edited.Date = next;
-        }
+    const TDateTimeText first = GetFirstOccurrence(edited.Date, rule, GetCurrentDateTime());
+    if (!first.empty()) {
+        edited.Date = first;
     }
     edited.Repeat = FormatRepeatRule(rule);
 }
 
 void TNotificationEditorWindow::EndSession() {
+    if (Recorder) {
+        Recorder->StopAtOnce();
+    }
+    if (Player) {
+        Player->StopAtOnce();
+    }
     StopSoundDevices();
     TemporaryFolder.Remove();
 }

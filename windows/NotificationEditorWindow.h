@@ -33,7 +33,7 @@ public:
     // -1 opens it for a new reminder. A reminder that is no longer stored shows nothing.
     void ShowEditor(std::int32_t id);
     // The session ends and the process with it, before any destructor runs: the sound devices
-    // stop, a recording in progress is dropped, and the temporary folder goes.
+    // stop at once, a recording in progress is dropped, and the temporary folder goes.
     void EndSession();
 
 private:

@@ -45,6 +45,11 @@ TNotificationWindow::~TNotificationWindow() = default;
 
 void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, const std::wstring& text) {
     ForgetShownReminder();
+    // Minimized, it has no client area to lay the text out in, and the size it is given now
+    // would not be its size once restored.
+    if (IsIconic(Window.GetHandle())) {
+        ShowWindow(Window.GetHandle(), SW_SHOWNOACTIVATE);
+    }
     TextView.reset(new TControlTextView(Window, text.empty() ? L"<no text>" : text));
     TextView->SetAccessibleName(L"Reminder");
     PutFirstInTabOrder(TextView->GetHandle());
@@ -83,6 +88,9 @@ void TNotificationWindow::Snooze(const TDurationText& step, int stepCount) {
 void TNotificationWindow::EndSession() {
     if (!IsShowingNotification()) {
         return;
+    }
+    if (Player) {
+        Player->StopAtOnce();
     }
     // No one is left to read a report of a store that failed, and the copy must go all the same.
     try {

@@ -31,7 +31,7 @@ public:
     void ShowNotification(const std::wstring& soundFilePath, const std::wstring& text);
     // The session ends and the process with it, before any destructor runs: the reminder on
     // screen goes back into the store, due now, so that the next start shows it again; its sound
-    // stops and its note copy goes.
+    // stops at once and its note copy goes.
     void EndSession();
 
 private:

@@ -1,11 +1,15 @@
+#include "app/Application.h"
 #include "app/DueReminderCheck.h"
 
 #include "store/NotificationsDb.h"
 #include "ui/HandlerFailure.h"
+#include "windows/NotificationEditorWindow.h"
 #include "windows/NotificationWindow.h"
 
 #include "tests/support/DesktopDriver.h"
 #include "tests/support/FileOpenCounter.h"
+#include "tests/support/MessagePumping.h"
+#include "tests/support/UnixCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +17,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,6 +36,20 @@ std::vector<std::wstring> StoredTexts(TNotificationsDb& store) {
 }
 
 HWND FindButton(HWND window, const wchar_t* caption) { return FindControl(window, L"Button", caption); }
+
+// Runs once as a window comes on screen: the user acting in a modal loop run while the reminder is
+// shown (the report of a note that cannot play).
+std::function<void()> WhileShowing;
+
+LRESULT CALLBACK RunWhileShowing(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    const bool shows = sent->message == WM_WINDOWPOSCHANGED &&
+                       (reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags & SWP_SHOWWINDOW) != 0;
+    if (shows && WhileShowing) {
+        std::exchange(WhileShowing, nullptr)();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 class DueReminderCheck : public ::testing::Test {
 protected:
@@ -56,11 +76,14 @@ protected:
 
     // A store on a data file written by someone else.
     void UseDataFile(const std::string& bytes) {
+        std::ofstream(Folder / L"notifications", std::ios::binary) << bytes;
+        Reopen();
+    }
+
+    void Reopen() {
         Check.reset();
         Window.reset();
-        const fs::path data = Folder / L"notifications";
-        std::ofstream(data, std::ios::binary) << bytes;
-        Store = std::make_unique<TNotificationsDb>(data.wstring());
+        Store = std::make_unique<TNotificationsDb>((Folder / L"notifications").wstring());
         Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
         Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; });
         NotificationHandle = FindWindowW(nullptr, L"Notification");
@@ -111,11 +134,11 @@ TEST_F(DueReminderCheck, IdleTicksOpenNoFileAfterTheFirstReadAndAfterAChange) {
         }
     };
     runTicks();
-    EXPECT_EQ(opens.GetCount(), 1) << "the first tick reads the data file, the others nothing";
+    EXPECT_EQ(opens.GetCount(), 0) << "the store read the data file when it was made, the ticks nothing";
     Add("2011.05.16 23:00:00", L"tonight");
     const int opensOfTheChange = opens.GetCount();
     runTicks();
-    EXPECT_EQ(opens.GetCount(), opensOfTheChange);
+    EXPECT_EQ(opens.GetCount(), opensOfTheChange + 1) << "the change's own trace in the folder costs one read";
     EXPECT_FALSE(Window->IsShowingNotification());
 }
 
@@ -148,22 +171,27 @@ TEST_F(DueReminderCheck, OverdueRemindersFireOnePerTickEarliestFirstAndNoneWhile
 }
 
 // A week and more of missed occurrences: each series is shown once and goes on from its first
-// occurrence after now, in its own rule's form; the one-off lines are copied as they stand.
+// occurrence after now, in its own rule's form (a series on the 31st keeps its day through
+// shorter months); the one-off lines are copied as they stand.
 TEST_F(DueReminderCheck, OverdueSeriesAreShownOnceAndGoOnAfterNow) {
     Now = "2026.12.09 10:10:00";
     UseDataFile(
+        "2026.08.31 09:00:00 every 3 months||Quarterly rent\r\n"
+        "2026.11.30 09:00:00 every 1 month on day 31||Rent\r\n"
         "2026.12.01 09:00:00 every 1 day||Take the pills\r\n"
         "2026.12.04 08:30:00 every weekday||Stand-up\r\n"
         "2026.12.08 15:30:00 every 30 minutes||Stretch\r\n"
         "2026.12.10 08:45:00||one-off \xC3\xA9\r\n"
         "2026.12.11 07:00:00||later one-off\r\n");
-    EXPECT_EQ(CountShownUntilQuiet(), 3);
+    EXPECT_EQ(CountShownUntilQuiet(), 5);
     EXPECT_EQ(ReadDataFile(),
               "2026.12.09 10:30:00 every 30 minutes||Stretch\r\n"
               "2026.12.10 08:30:00 every weekday||Stand-up\r\n"
               "2026.12.10 08:45:00||one-off \xC3\xA9\r\n"
               "2026.12.10 09:00:00 every 1 day||Take the pills\r\n"
-              "2026.12.11 07:00:00||later one-off\r\n");
+              "2026.12.11 07:00:00||later one-off\r\n"
+              "2026.12.31 09:00:00 every 1 month||Rent\r\n"
+              "2027.02.28 09:00:00 every 3 months on day 31||Quarterly rent\r\n");
 }
 
 // A rule this version cannot read, and a series with no occurrence before the year 10000, fire
@@ -206,6 +234,98 @@ TEST_F(DueReminderCheck, AFailureIsReportedOnceAndTheCheckTriesAgainOnTheNextTic
     Check->Run();
     EXPECT_TRUE(StoredTexts(*Store).empty()) << "the check did not try again";
     SetHandlerFailureReporter(nullptr);
+}
+
+// Another program held the data file without sharing it (a virus scanner, a backup) while the
+// store read it: nothing may be taken for known from that read.
+TEST_F(DueReminderCheck, AReminderDueWhileTheFileWasHeldIsShownOnceItIsReleased) {
+    const fs::path data = Folder / L"notifications";
+    std::ofstream(data, std::ios::binary) << "2011.05.16 22:00:00||overdue\r\n";
+    const HANDLE held = CreateFileW(data.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Reopen();
+    Check->Run();
+    EXPECT_FALSE(Window->IsShowingNotification());
+    CloseHandle(held);
+    Check->Run();
+    EXPECT_TRUE(Window->IsShowingNotification());
+}
+
+// People edit the data file by hand, restore it or let a sync tool replace it: a Wine program and
+// a Linux one write it here.
+TEST_F(DueReminderCheck, ALineAddedByAnotherProgramIsShownAndTheOthersKeepTheirIds) {
+    const std::string unixPath = GetUnixPath((Folder / L"notifications").wstring());
+    const std::function<void()> writers[] = {
+        [this] { std::ofstream(Folder / L"notifications", std::ios::binary) << "2011.05.16 22:00:00||by hand\r\n"
+                                                                             << "2011.05.17 10:00:00||tomorrow\r\n"; },
+        [&unixPath] {
+            const std::string lines = "echo '2011.05.16 22:00:00||synced' >'" + unixPath + "'";
+            ASSERT_EQ(RunUnixCommand(lines + "; echo '2011.05.17 10:00:00||tomorrow' >>'" + unixPath + "'"), 0);
+        }};
+    for (const auto& write : writers) {
+        UseDataFile("2011.05.17 10:00:00||tomorrow\r\n");
+        const std::int32_t tomorrow = Store->GetEarliestNotification().Id;
+        write();
+        EXPECT_EQ(Store->GetNotification(tomorrow).Text, L"tomorrow");
+        Check->Run();
+        EXPECT_TRUE(Window->IsShowingNotification());
+        EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"tomorrow"}));
+        CloseShownReminder();
+    }
+}
+
+// The editor was opened on a series that fell due and moved on before the user pressed Save.
+TEST_F(DueReminderCheck, ASeriesEditedWhileItFallsDueIsStoredOnce) {
+    Now = "2099.12.09 10:10:00";
+    UseDataFile("2099.12.09 10:00:00 every 30 minutes||Stretch\r\n");
+    const std::wstring helpFilePath;
+    TNotificationEditorWindow editor(*Store, DialogWindows, helpFilePath);
+    editor.ShowEditor(Store->GetEarliestNotification().Id);
+    Check->Run();
+    ASSERT_TRUE(Window->IsShowingNotification());
+    SendMessageW(FindButton(FindWindowW(nullptr, L"Edit reminder"), L"Save"), BM_CLICK, 0, 0);
+    EXPECT_EQ(ReadDataFile(), "2099.12.09 10:00:00 every 30 minutes||Stretch\r\n");
+}
+
+TEST_F(DueReminderCheck, AReminderDeletedOrEditedWhileItIsShownLeavesTheOthersAlone) {
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunWhileShowing, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    const std::string other = "2011.05.16 22:30:00 every 1 day||other series\r\n";
+    for (const bool edited : {false, true}) {
+        UseDataFile("2011.05.16 22:00:00 every 1 day||shown series\r\n" + other);
+        WhileShowing = [this, edited, shown = Store->GetEarliestNotification().Id] {
+            Store->DeleteNotification(shown);
+            if (edited) {
+                Add("2011.05.20 08:00:00", L"edited");
+            }
+        };
+        Check->Run();
+        EXPECT_EQ(ReadDataFile(), other + (edited ? "2011.05.20 08:00:00||edited\r\n" : ""));
+        CloseShownReminder();
+    }
+    UnhookWindowsHookEx(hook);
+}
+
+// Windows gives the whole end of the session a few seconds, and ends the process after it.
+TEST_F(DueReminderCheck, TheSessionEndStoresTheShownReminderWithoutWaitingForAHolderOrTheSound) {
+    std::ofstream(Folder / L"note.pcm", std::ios::binary) << std::string(24000, '\x20');
+    const std::wstring helpFilePath;
+    TNotificationEditorWindow editor(*Store, DialogWindows, helpFilePath);
+    for (const bool held : {false, true}) {
+        TNotification playing(Now, L"on screen");
+        playing.SoundFile = (Folder / L"note.pcm").wstring();
+        Store->AddNotification(playing);
+        Check->Run();
+        const HANDLE holder = held ? CreateFileW((Folder / L"notifications").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr)
+                                   : nullptr;
+        EXPECT_LT(MeasureMilliseconds([&] { EndSession(*Store, *Window, editor); }), 500u) << held;
+        if (holder) {
+            CloseHandle(holder);
+        }
+        EXPECT_EQ(StoredTexts(*Store).size(), held ? 0u : 1u);
+        Store->RemoveEarliestNotification();
+    }
 }
 
 }  // namespace

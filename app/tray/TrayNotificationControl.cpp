@@ -35,6 +35,11 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     std::copy_n(tooltip.begin(), tipLength, Record.szTip);
     Record.szTip[tipLength] = L'\0';
     Record.uVersion = NOTIFYICON_VERSION_4;
+    // The shell that announces its restart runs without elevation; an elevated instance hears it
+    // only through the message filter. A refusal changes nothing for one that is not elevated.
+    if (ShellRestartMessage != 0) {
+        ChangeWindowMessageFilterEx(owner.GetHandle(), ShellRestartMessage, MSGFLT_ALLOW, nullptr);
+    }
     AddIcon();
 }
 
@@ -51,7 +56,7 @@ void TTrayIcon::TNotificationControl::SetOnSelect(THandler handler) { OnSelect =
 
 // A shell that is still starting, or too busy to answer in time, refuses the icon.
 void TTrayIcon::TNotificationControl::AddIcon() {
-    if (PlaceIcon()) {
+    if (PutIconInPlace()) {
         return;
     }
     RetriesLeft = RetryCount;
@@ -60,14 +65,15 @@ void TTrayIcon::TNotificationControl::AddIcon() {
 
 void TTrayIcon::TNotificationControl::RetryAddingIcon() {
     --RetriesLeft;
-    if (PlaceIcon() || RetriesLeft <= 0) {
+    if (PutIconInPlace() || RetriesLeft <= 0) {
         KillTimer(GetWindow().GetHandle(), RetryTimerIdentifier);
     }
 }
 
-// The callback version is the icon's, and a restarted shell has forgotten it with the icon.
-bool TTrayIcon::TNotificationControl::PlaceIcon() {
-    if (!Shell_NotifyIconW(NIM_ADD, &Record)) {
+// The shell also refuses to add an icon that it still holds, which then only needs to be
+// brought up to date. The callback version is the icon's: a restarted shell forgot it with the icon.
+bool TTrayIcon::TNotificationControl::PutIconInPlace() {
+    if (!Shell_NotifyIconW(NIM_ADD, &Record) && !Shell_NotifyIconW(NIM_MODIFY, &Record)) {
         return false;
     }
     Shell_NotifyIconW(NIM_SETVERSION, &Record);

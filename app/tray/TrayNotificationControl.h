@@ -28,7 +28,7 @@ public:
 private:
     void AddIcon();
     void RetryAddingIcon();
-    bool PlaceIcon();
+    bool PutIconInPlace();
     void FollowEvent(UINT event, TPoint anchor);
     void FollowSelection(UINT event);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -79,5 +80,28 @@ TEST(IdListTest, AgreesWithTheScanOverRandomChanges) {
             ASSERT_EQ(ids.GetIdAt(i), model[i]);
             ASSERT_EQ(ids.FindPosition(model[i]), static_cast<std::ptrdiff_t>(i));
         }
+    }
+}
+
+// Another program changed the file: the lines it left alone keep their IDs, equal lines keep
+// their order, and no ID comes to name another reminder than before.
+TEST(IdListTest, FollowsTheLinesOfAChangedFileByTheirFingerprints) {
+    using TNumbers = std::vector<std::int32_t>;
+    const std::tuple<TNumbers, TNumbers, TNumbers> cases[] = {{{1, 2, 3}, {9, 1, 2, 3}, {3, 0, 1, 2}},
+                                                              {{1, 2, 3}, {1, 3}, {0, 2}},
+                                                              {{1, 1, 2}, {1, 2, 1}, {0, 2, 1}},
+                                                              {{1, 2, 3}, {3, 4, 4}, {2, 3, 4}}};
+    for (const auto& [before, after, expected] : cases) {
+        TIdList ids;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            ids.Insert(i, static_cast<std::int32_t>(i), before[i]);
+        }
+        ids.Follow(std::vector<std::uint64_t>(after.begin(), after.end()));
+        TNumbers followed;
+        for (std::size_t i = 0; i < ids.GetCount(); ++i) {
+            followed.push_back(ids.GetIdAt(i));
+        }
+        EXPECT_EQ(followed, expected);
+        EXPECT_EQ(ids.FindFreeId(), ScanForFreeId(expected, 100));
     }
 }

@@ -15,14 +15,17 @@ struct TNextCase {
     const char* Next;
     // The rule as stored with the next occurrence.
     const char* RuleAfter;
+    // Due is where the series starts, and may be its first occurrence.
+    bool FromStart = false;
 };
 
 void ExpectNextOccurrences(const std::vector<TNextCase>& cases) {
     for (const TNextCase& test : cases) {
         TRepeatRule rule;
         ASSERT_TRUE(ParseRepeatRule(test.Rule, rule)) << test.Rule;
-        EXPECT_EQ(GetNextOccurrence(test.Due, rule, test.Now), test.Next)
-            << test.Due << " " << test.Rule << ", now " << test.Now;
+        const TDateTimeText next =
+            test.FromStart ? GetFirstOccurrence(test.Due, rule, test.Now) : GetNextOccurrence(test.Due, rule, test.Now);
+        EXPECT_EQ(next, test.Next) << test.Due << " " << test.Rule << ", now " << test.Now;
         EXPECT_EQ(FormatRepeatRule(rule), test.RuleAfter) << test.Due << " " << test.Rule << ", now " << test.Now;
     }
 }
@@ -57,6 +60,9 @@ TEST(NextOccurrenceTest, WeekdaysStepOverTheWeekend) {
         {"2026.12.07 09:00:00", "every weekday", "2026.12.08 08:00:00", "2026.12.08 09:00:00", "every weekday"},
         {"2026.12.07 09:00:00", "every weekday", "2026.12.08 10:00:00", "2026.12.09 09:00:00", "every weekday"},
         {"2026.12.14 09:00:00", "every weekday", "2026.12.01 00:00:00", "2026.12.15 09:00:00", "every weekday"},
+        {"2026.12.12 18:00:00", "every weekday", "2026.12.12 10:00:00", "2026.12.14 18:00:00", "every weekday", true},
+        {"2026.12.14 18:00:00", "every weekday", "2026.12.12 10:00:00", "2026.12.14 18:00:00", "every weekday", true},
+        {"2026.12.11 09:00:00", "every weekday", "2026.12.11 09:00:00", "2026.12.14 09:00:00", "every weekday", true},
     });
 }
 
@@ -73,6 +79,8 @@ TEST(NextOccurrenceTest, MonthsKeepTheSeriesDayThroughShorterMonths) {
         {"2026.01.31 09:00:00", "every 1 month", "2026.06.15 12:00:00", "2026.06.30 09:00:00", "every 1 month on day 31"},
         {"2026.01.31 09:00:00", "every 1 month", "2026.06.30 09:00:00", "2026.07.31 09:00:00", "every 1 month"},
         {"2020.01.31 09:00:00", "every 2 months", "2026.03.31 09:00:01", "2026.05.31 09:00:00", "every 2 months"},
+        {"2027.02.28 10:00:00", "every 1 month on day 31", "2027.02.01 00:00:00", "2027.02.28 10:00:00",
+         "every 1 month on day 31", true},
     });
 }
 

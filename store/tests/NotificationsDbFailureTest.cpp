@@ -4,6 +4,7 @@
 #include "store/NotificationsDb.h"
 #include "store/ReplacementFile.h"
 #include "store/tests/StoreTestFolder.h"
+#include "tests/support/ImportReplacement.h"
 
 #include <gtest/gtest.h>
 
@@ -201,4 +202,60 @@ TEST(NotificationsDbFailureTest, LeftoverOfAKilledChangeIsNeverRead) {
     db.AddNotification(TNotification("2011.05.05 22:00:00", L"x"));
     EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.05 22:00:00||x\r\n");
     EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications"}));
+}
+
+namespace {
+
+decltype(&FlushFileBuffers) RealFlushFileBuffers = nullptr;
+decltype(&MoveFileExW) RealMoveFileExW = nullptr;
+std::vector<std::wstring> FileCalls;
+
+BOOL WINAPI NotedFlushFileBuffers(HANDLE file) {
+    FileCalls.push_back(L"flush");
+    return RealFlushFileBuffers(file);
+}
+
+BOOL WINAPI NotedMoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    FileCalls.push_back(std::wstring(L"move ") + from + L" to " + to);
+    return RealMoveFileExW(from, to, flags);
+}
+
+decltype(&WaitForSingleObject) RealWaitForSingleObject = nullptr;
+
+DWORD WINAPI NothingSignalled(HANDLE, DWORD) { return WAIT_TIMEOUT; }
+
+}  // namespace
+
+// A power cut right after the move must find the new file's content on the disk, not an empty file.
+TEST(NotificationsDbFailureTest, EachChangeFlushesTheNewFileBeforeItTakesTheDataFilesPlace) {
+    const TStoreTestFolder folder;
+    const std::wstring path = folder.GetDataPath();
+    TNotificationsDb db(path);
+    const std::int32_t first = db.AddNotification(TNotification("2011.05.05 22:00:00", L"qqq"));
+    const TImportReplacement<decltype(&FlushFileBuffers)> flush("FlushFileBuffers", &NotedFlushFileBuffers,
+                                                                 RealFlushFileBuffers);
+    const TImportReplacement<decltype(&MoveFileExW)> move("MoveFileExW", &NotedMoveFileExW, RealMoveFileExW);
+    const std::function<void()> changes[] = {[&] { db.AddNotification(TNotification("2011.07.05 22:00:00", L"e")); },
+                                             [&] { db.DeleteNotification(first); },
+                                             [&] { db.RescheduleEarliestNotification("2011.08.05 22:00:00", ""); },
+                                             [&] { db.RemoveEarliestNotification(); }};
+    for (const auto& change : changes) {
+        FileCalls.clear();
+        change();
+        EXPECT_EQ(FileCalls, std::vector<std::wstring>({L"flush", L"move " + path + L".replacement to " + path}));
+    }
+}
+
+// The notification of a change in the folder can come late, or never on some file systems: a
+// change made before it finds its reminder by its line all the same.
+TEST(NotificationsDbFailureTest, AChangeFindsItsReminderInAFileChangedUnseen) {
+    const TStoreTestFolder folder;
+    TNotificationsDb db(folder.GetDataPath());
+    const std::int32_t later = db.AddNotification(TNotification("2011.05.17 10:00:00", L"later"));
+    const TImportReplacement<decltype(&WaitForSingleObject)> unseen("WaitForSingleObject", &NothingSignalled,
+                                                                    RealWaitForSingleObject);
+    ASSERT_TRUE(WriteFileContent(folder.GetDataPath(), "2011.05.16 22:00:00||added\r\n2011.05.17 10:00:00||later\r\n"));
+    db.DeleteNotification(later);
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.16 22:00:00||added\r\n");
+    EXPECT_EQ(db.GetEarliestNotification().Text, L"added");
 }

@@ -72,3 +72,16 @@ int RunUnixCommand(const std::string& shellCommand, unsigned timeoutMilliseconds
     }
     return -1;
 }
+
+std::string GetUnixPath(const std::wstring& path) {
+    using TGetUnixFileName = char*(CDECL*)(const wchar_t*);
+    const auto getUnixFileName = reinterpret_cast<TGetUnixFileName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* const unixPath = getUnixFileName ? getUnixFileName(path.c_str()) : nullptr;
+    if (!unixPath) {
+        return std::string();
+    }
+    std::string result = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return result;
+}

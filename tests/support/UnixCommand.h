@@ -10,3 +10,6 @@ int RunUnixCommand(const std::string& shellCommand, unsigned timeoutMilliseconds
 
 // Starts a host command without waiting for it.
 bool StartUnixCommand(const std::string& shellCommand);
+
+// Where a file of this program lies on the Linux host; empty when Wine cannot tell (or on Windows).
+std::string GetUnixPath(const std::wstring& path);

@@ -30,27 +30,36 @@ const int Weekdays = 6;
 
 }  // namespace
 
-// What is stored comes back unchanged through the editor: a rule this version cannot read too.
+// What is stored comes back through the editor as it was: a rule this version cannot read too,
+// and the day of a series on the 31st when its time alone changes. Only a weekday series set on a
+// Saturday moves, to the Monday.
 TEST_F(EditorRepeatTest, AStoredRuleIsShownAndSavedAsItWas) {
     struct TCase {
         std::string repeat;
         bool ticked;
         std::wstring count;
         int unit;
+        TDateTimeText stored = "2031.04.30 09:00:00";
+        // With the time set in the editor.
+        TDateTimeText saved = "2031.04.30 09:00:00";
     };
     const TCase cases[] = {{"every 2 weeks", true, L"2", Weeks},
                            {"every 1 month on day 31", true, L"1", 4},
+                           {"every 1 month on day 31", true, L"1", 4, "2031.02.28 09:00:00", "2031.02.28 18:00:00"},
+                           {"every weekday", true, L"1", Weekdays, "2031.02.08 09:00:00", "2031.02.10 18:00:00"},
                            {"", false, L"1", Days},
                            {"every fortnight", false, L"1", Days}};
     for (const TCase& shown : cases) {
-        TNotification series("2031.04.30 09:00:00", L"Pay the rent");
+        TNotification series(shown.stored, L"Pay the rent");
         series.Repeat = shown.repeat;
         Editor.ShowEditor(Store.GetDb().AddNotification(series));
         EXPECT_EQ(IsChecked(GetRepeatBox()), shown.ticked) << shown.repeat;
         EXPECT_EQ(ReadText(GetCountBox()), shown.count) << shown.repeat;
         EXPECT_EQ(ReadUnit(), shown.unit) << shown.repeat;
         EXPECT_EQ(IsWindowEnabled(GetUnitList()) != FALSE, shown.ticked) << shown.repeat;
+        SetPickerTime(GetFixedTimePicker(), std::stoi(shown.saved.substr(11, 2)), 0, 0);
         EXPECT_EQ(SaveAndReadRepeat(), shown.repeat);
+        EXPECT_EQ(Store.ReadAll().at(0).Date, shown.saved) << shown.repeat;
         Store.GetDb().RemoveEarliestNotification();
     }
 }

@@ -309,10 +309,22 @@ TEST_F(NotificationWindowTest, GrowsWithTheDpiAndComesBackFromMinimized) {
     ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
     EXPECT_EQ(DescribeDpiScalingFault(GetHandle(), [this] { Window.ShowNotification(NotePath, L"Позвонить Анне"); }), "");
 
-    ShowWindow(GetHandle(), SW_MINIMIZE);
+    // The user minimized a short reminder and closed it from the taskbar; a long one comes next.
+    const std::wstring longText = L"Buy:\nbread\nmilk\neggs\nbutter and a cake for the sister of the husband";
+    Window.ShowNotification(L"", longText);
+    RECT laidOut{};
+    GetWindowRect(GetHandle(), &laidOut);
     Window.ShowNotification(L"", L"Stand up");
+    ShowWindow(GetHandle(), SW_MINIMIZE);
+    SendMessageW(GetHandle(), WM_CLOSE, 0, 0);
+    Window.ShowNotification(L"", longText);
     EXPECT_FALSE(IsIconic(GetHandle()));
     EXPECT_TRUE(IsWindowVisible(GetHandle()));
+    RECT shown{};
+    GetWindowRect(GetHandle(), &shown);
+    EXPECT_EQ(shown.right - shown.left, laidOut.right - laidOut.left);
+    EXPECT_EQ(shown.bottom - shown.top, laidOut.bottom - laidOut.top);
+    EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
 }
 
 // The store's failure reaches the application's report; the user can still snooze or close.

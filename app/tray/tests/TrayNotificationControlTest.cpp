@@ -1,6 +1,7 @@
 #include "app/tray/TrayIcon.h"
 #include "app/tray/TrayNotificationControl.h"
 #include "app/tray/tests/TrayTestSupport.h"
+#include "tests/support/ImportReplacement.h"
 
 #include <gtest/gtest.h>
 
@@ -170,23 +171,54 @@ TEST(TrayIcon, AddsItsIconAgainWhenTheShellAnnouncesARestart) {
     EXPECT_TRUE(WaitForTrayShown(tray, true));
 }
 
-// The shell refuses an icon that it already holds for the same window and identifier.
-TEST(TrayNotificationControl, AnIconTheShellRefusedIsAddedOnceTheShellTakesIt) {
+namespace {
+
+decltype(&Shell_NotifyIconW) RealNotifyIcon = nullptr;
+decltype(&ChangeWindowMessageFilterEx) RealMessageFilter = nullptr;
+// The adds and modifications asked of the shell, in lower case when refused.
+std::string ShellCalls;
+int RefusalsLeft = 0;
+std::vector<UINT> LetThrough;
+
+BOOL WINAPI NotedNotifyIcon(DWORD message, PNOTIFYICONDATAW record) {
+    const BOOL done = RefusalsLeft-- > 0 ? FALSE : RealNotifyIcon(message, record);
+    if (message == NIM_ADD || message == NIM_MODIFY) {
+        ShellCalls += (message == NIM_ADD ? "aA" : "mM")[done ? 1 : 0];
+    }
+    return done;
+}
+
+BOOL WINAPI NotedMessageFilter(HWND window, UINT message, DWORD action, PCHANGEFILTERSTRUCT status) {
+    LetThrough.push_back(action == MSGFLT_ALLOW ? message : 0);
+    return RealMessageFilter(window, message, action, status);
+}
+
+}  // namespace
+
+// The shell refuses to add an icon it still holds for the same window, which then only needs
+// bringing up to date, and refuses everything for a while as it starts. An elevated program hears
+// of the shell's restart, which is not elevated, only through the message filter.
+TEST(TrayNotificationControl, ARefusedIconIsBroughtUpToDateOrTriedAgainAndRestartsGetThrough) {
     TWindow window(L"tray host", false, nullptr);
-    NOTIFYICONDATAW blocking{};
-    blocking.cbSize = sizeof(blocking);
-    blocking.hWnd = window.GetHandle();
-    blocking.uID = 0;
-    blocking.uFlags = NIF_ICON;
-    blocking.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &blocking));
+    NOTIFYICONDATAW held{sizeof(held), window.GetHandle(), 0, NIF_ICON};
+    held.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &held));
     HWND tray = WaitForTrayWindow();
     if (!tray) {
         GTEST_SKIP() << "the notification area is not a window that can be found here";
     }
-    TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"refused");
-    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &blocking));
+    const TImportReplacement<decltype(&Shell_NotifyIconW)> shell("Shell_NotifyIconW", &NotedNotifyIcon, RealNotifyIcon);
+    const TImportReplacement<decltype(&ChangeWindowMessageFilterEx)> filter("ChangeWindowMessageFilterEx",
+                                                                           &NotedMessageFilter, RealMessageFilter);
+    auto stillHeld = std::make_unique<TTrayIcon::TNotificationControl>(window, GetOwnExecutablePath(), 0, L"held");
+    EXPECT_EQ(ShellCalls, "aM");
+    EXPECT_FALSE(KillTimer(window.GetHandle(), 1)) << "tried again";
+    EXPECT_EQ(LetThrough, std::vector<UINT>{RegisterWindowMessageW(L"TaskbarCreated")});
+    stillHeld.reset();
     ASSERT_TRUE(WaitForTrayShown(tray, false));
-
+    ShellCalls.clear();
+    RefusalsLeft = 2;
+    TTrayIcon::TNotificationControl refused(window, GetOwnExecutablePath(), 0, L"refused");
+    EXPECT_EQ(ShellCalls, "am");
     EXPECT_TRUE(WaitForTrayShown(tray, true));
 }
