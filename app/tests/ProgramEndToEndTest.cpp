@@ -292,7 +292,7 @@ TEST_F(ProgramEndToEnd, TheKeyboardAloneAddsSnoozesEditsClosesAndDeletes) {
     notification = WaitForWindow(L"Notification", 15000);
     ASSERT_TRUE(notification && turnTo(notification) && PressKeys("Return"));
     ASSERT_TRUE(WaitUntilHidden(notification, 5000));
-    EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000)) << "the snoozed reminder stayed beside its edit";
+    EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000)) << "the snoozed one stayed beside its edit";
 
     ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
     ASSERT_NE(WaitForWindow(L"Add reminder"), nullptr);

@@ -71,7 +71,7 @@ void TTrayIcon::TNotificationControl::RetryAddingIcon() {
 }
 
 // The shell also refuses to add an icon that it still holds, which then only needs to be
-// brought up to date. The callback version is the icon's: a restarted shell forgot it with the icon.
+// brought up to date. The callback version belongs to the icon: a restarted shell forgot both.
 bool TTrayIcon::TNotificationControl::PutIconInPlace() {
     if (!Shell_NotifyIconW(NIM_ADD, &Record) && !Shell_NotifyIconW(NIM_MODIFY, &Record)) {
         return false;
