@@ -28,6 +28,12 @@
 #define IDS_EDITOR_SAVE 309
 #define IDS_EDITOR_CANCEL 310
 #define IDS_EDITOR_HELP 311
+// Names screen readers give the fields that no label names.
+#define IDS_EDITOR_DATE_NAME 320
+#define IDS_EDITOR_TIME_NAME 321
+#define IDS_EDITOR_COUNTDOWN_NAME 322
+#define IDS_EDITOR_REPEAT_COUNT_NAME 323
+#define IDS_EDITOR_REPEAT_UNIT_NAME 324
 
 // The notification window.
 #define IDS_NOTIFICATION_TITLE 400
@@ -36,6 +42,7 @@
 #define IDS_NOTIFICATION_SNOOZE_1_DAY 403
 #define IDS_NOTIFICATION_REPLAY_SOUND 404
 #define IDS_NOTIFICATION_CLOSE 405
+#define IDS_NOTIFICATION_TEXT_NAME 420
 
 // The list of reminders.
 #define IDS_LIST_TITLE 500
@@ -45,6 +52,7 @@
 #define IDS_LIST_EDIT 504
 #define IDS_LIST_HELP 505
 #define IDS_LIST_DELETE 506
+#define IDS_LIST_TABLE_NAME 520
 
 // The hot keys configuration window.
 #define IDS_HOT_KEYS_TITLE 600

@@ -99,3 +99,14 @@ TEST_F(EditorRepeatTest, ASeriesWhoseFirstOccurrenceIsPastStartsAtItsNextOne) {
     EXPECT_EQ(stored[0].Date.substr(11), "09:00:00");
     EXPECT_LE(stored[0].Date, AddDuration(before, "24:00:00"));
 }
+
+TEST_F(EditorRepeatTest, TheUnitsTakeTheWordsThatGoWithTheCountAndKeepTheChoice) {
+    Editor.ShowEditor(-1);
+    Click(GetRepeatBox());
+    ChooseUnit(Weeks);
+    for (const auto& typed : {std::make_pair(L"2", L"weeks"), std::make_pair(L"1", L"week"), std::make_pair(L"", L"week")}) {
+        TypeText(GetCountBox(), typed.first);
+        EXPECT_EQ(ReadText(GetUnitList()), typed.second) << typed.first;
+        EXPECT_EQ(ReadUnit(), Weeks);
+    }
+}

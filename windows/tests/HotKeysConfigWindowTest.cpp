@@ -1,6 +1,7 @@
 #include "NotifyHotKeysTestSupport.h"
 #include "store/ReplacementFile.h"
 #include "store/TemporaryFolder.h"
+#include "texts/Texts.h"
 #include "ui/HandlerFailure.h"
 #include "windows/HotKeysConfigWindow.h"
 
@@ -28,7 +29,7 @@ protected:
     }
     ~HotKeysConfigWindowTest() override { SetHandlerFailureReporter(nullptr); }
 
-    HWND GetHandle() const { return FindTopLevelWindow(L"Hot keys configuration"); }
+    HWND GetHandle() const { return FindTopLevelWindow(LoadText(IDS_HOT_KEYS_TITLE)); }
     HWND AddCheckBox() const { return FindButton(GetHandle(), L"Add reminder"); }
     HWND ListCheckBox() const { return FindButton(GetHandle(), L"View all reminders"); }
     HWND AddField() const { return FindChildrenByClass(GetHandle(), L"msctls_hotkey32").at(0); }
