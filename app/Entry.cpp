@@ -5,10 +5,11 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/GlobalMutex.h"
-#include "app/help/Help.h"
 #include "store/NotificationsDb.h"
 #include "store/SelfTest.h"
-#include "ui/WideText.h"
+#include "texts/FailureText.h"
+#include "texts/Help.h"
+#include "texts/Texts.h"
 
 #include <windows.h>
 
@@ -27,12 +28,12 @@ int RunInstance() {
         CloseHelpViewer();
         return 0;
     } catch (const TGlobalMutex::TException&) {
-        MessageBoxW(nullptr, L"Nudgely is already running", L"Message", MB_OK);
+        MessageBoxW(nullptr, LoadText(IDS_ALREADY_RUNNING).c_str(), LoadText(IDS_MESSAGE_TITLE).c_str(), MB_OK);
         return 1;
     } catch (const std::exception& failure) {
         // Failures of the handlers are reported inside the message loop; what arrives here
         // broke the building of the instance, and it cannot run without it.
-        MessageBoxW(nullptr, WidenUtf8(failure.what()).c_str(), L"Nudgely", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, DescribeFailure(failure.what()).c_str(), L"Nudgely", MB_OK | MB_ICONERROR);
         return 1;
     }
 }

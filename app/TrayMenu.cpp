@@ -1,8 +1,9 @@
 #include "app/TrayMenu.h"
 
-#include "app/help/Help.h"
 #include "app/tray/PopupMenu.h"
 #include "hotkeys/GlobalHotKeyManager.h"
+#include "texts/Help.h"
+#include "texts/Texts.h"
 #include "windows/HotKeysConfigWindow.h"
 #include "windows/NotificationEditorWindow.h"
 #include "windows/NotificationsListWindow.h"
@@ -23,16 +24,16 @@ struct TMenuEntry {
 bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& list, TGlobalHotKeyManager& hotKeys,
                  THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TPoint anchor) {
     const std::vector<TMenuEntry> entries = {
-        {L"&Add", [&editor] { editor.ShowEditor(-1); }},
-        {L"&View all reminders", [&list] { list.ShowList(); }},
+        {LoadText(IDS_TRAY_ADD), [&editor] { editor.ShowEditor(-1); }},
+        {LoadText(IDS_TRAY_VIEW_ALL), [&list] { list.ShowList(); }},
         // No hot key may fire while the user types combinations; closing the window binds again.
-        {L"&Configure hot keys",
+        {LoadText(IDS_TRAY_CONFIGURE_HOT_KEYS),
          [&hotKeys, &hotKeysWindow] {
              hotKeys.RemoveAllHotKeys();
              hotKeysWindow.ShowHotKeys();
          }},
-        {L"&Help", [&helpFilePath] { ShowHelp(helpFilePath); }},
-        {L"&Quit", [] { PostQuitMessage(0); }},
+        {LoadText(IDS_TRAY_HELP), [&helpFilePath] { ShowHelp(helpFilePath); }},
+        {LoadText(IDS_TRAY_QUIT), [] { PostQuitMessage(0); }},
     };
     std::vector<std::wstring> captions;
     for (const TMenuEntry& entry : entries) {

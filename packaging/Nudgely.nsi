@@ -2,7 +2,11 @@
 ; the user's own programs folder, and registers an uninstaller under the user's own registry hive.
 ;
 ; The build defines: VERSION (the project's version), VERSION_QUAD (the same with four numbers),
-; PROGRAM (nudgely.exe), HELP (Help.chm), ICON (the program's icon) and OUTFILE.
+; PROGRAM (nudgely.exe), HELP_FOLDER (where the help files Help*.chm are), TEXTS (the folder of the
+; texts, which holds each language's Setup.nsh), ICON (the program's icon) and OUTFILE.
+;
+; The setup speaks the language of the user's Windows interface when it is one of the program's,
+; English otherwise.
 
 Unicode true
 Target amd64-unicode
@@ -30,7 +34,7 @@ BrandingText "Nudgely ${VERSION}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\nudgely.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Nudgely now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(SetupStartNow)"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
@@ -41,7 +45,27 @@ BrandingText "Nudgely ${VERSION}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; English first: the language of every other system.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "SpanishInternational"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!include /CHARSET=UTF8 "${TEXTS}/en/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/de/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/fr/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/es/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/it/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/pt-BR/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/pl/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/ru/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/ja/Setup.nsh"
+!include /CHARSET=UTF8 "${TEXTS}/zh-CN/Setup.nsh"
 
 VIProductVersion "${VERSION_QUAD}"
 VIFileVersion "${VERSION_QUAD}"
@@ -71,8 +95,8 @@ Function ${PREFIX}WaitForProgramRelease
         Sleep 100
         IntOp $R0 $R0 + 1
     ${Loop}
-    MessageBox MB_OK|MB_ICONSTOP "Nudgely is still running and could not be closed. Quit it from its tray menu and try again." /SD IDOK
-    Abort "Nudgely is still running."
+    MessageBox MB_OK|MB_ICONSTOP "$(SetupStillRunning)" /SD IDOK
+    Abort "$(SetupStillRunningShort)"
 FunctionEnd
 !macroend
 !insertmacro DEFINE_WAIT_FOR_PROGRAM_RELEASE ""
@@ -94,7 +118,7 @@ Section "Nudgely"
 
     SetOutPath "$INSTDIR"
     File "/oname=nudgely.exe" "${PROGRAM}"
-    File "/oname=Help.chm" "${HELP}"
+    File "${HELP_FOLDER}/Help*.chm"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     CreateShortCut "$SMPROGRAMS\Nudgely.lnk" "$INSTDIR\nudgely.exe"
@@ -114,7 +138,7 @@ Section "Nudgely"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section "Start Nudgely when Windows starts"
+Section "$(SetupStartWithWindows)"
     SetOutPath "$INSTDIR"
     CreateShortCut "$SMSTARTUP\Nudgely.lnk" "$INSTDIR\nudgely.exe"
 SectionEnd
@@ -130,7 +154,7 @@ Section "Uninstall"
     Delete "$SMSTARTUP\Nudgely.lnk"
     Delete "$SMPROGRAMS\Nudgely.lnk"
     Delete "$INSTDIR\nudgely.exe"
-    Delete "$INSTDIR\Help.chm"
+    Delete "$INSTDIR\Help*.chm"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"

@@ -6,6 +6,8 @@ packages=(
   cmake make g++ clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools googletest
   wine wine64 fonts-wine
+  # Japanese and Chinese glyphs for the interface in those languages; Wine finds them itself.
+  fonts-wqy-microhei fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils sox espeak-ng
   fp-utils-3.2.2 libchm-bin

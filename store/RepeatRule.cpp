@@ -70,11 +70,6 @@ bool ReadCountedRule(const std::string& text, std::size_t position, TRepeatRule&
     return true;
 }
 
-std::string DescribeCountedRule(const TRepeatRule& rule) {
-    std::string text = CountedUnitNames[static_cast<int>(rule.Unit)];
-    return rule.Count == 1 ? text : std::to_string(rule.Count) + " " + text + "s";
-}
-
 }  // namespace
 
 bool operator==(const TRepeatRule& left, const TRepeatRule& right) {
@@ -104,8 +99,4 @@ std::string FormatRepeatRule(const TRepeatRule& rule) {
         text += OnDay + std::to_string(rule.SeriesDay);
     }
     return text;
-}
-
-std::string DescribeRepeatRule(const TRepeatRule& rule) {
-    return std::string(Every) + (rule.Unit == TUnit::Weekday ? std::string(Weekday) : DescribeCountedRule(rule));
 }

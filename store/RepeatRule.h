@@ -26,8 +26,6 @@ bool operator==(const TRepeatRule& left, const TRepeatRule& right);
 // reminder fires once.
 bool ParseRepeatRule(const std::string& text, TRepeatRule& rule);
 std::string FormatRepeatRule(const TRepeatRule& rule);
-// For people: "every day", "every 2 weeks", "every weekday".
-std::string DescribeRepeatRule(const TRepeatRule& rule);
 
 // The series' first occurrence strictly after now, counted on from the occurrence due at due:
 // its time of day stays, and so does the series' day of the month, as far as each month allows;

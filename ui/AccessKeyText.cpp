@@ -10,3 +10,10 @@ std::wstring RemoveAccessKeyMarks(const std::wstring& caption) {
     }
     return visible;
 }
+
+std::wstring NameCaption(const std::wstring& caption) {
+    const size_t bracket = caption.size() >= 4 ? caption.size() - 4 : std::wstring::npos;
+    const bool keyInBrackets = bracket != std::wstring::npos && caption.compare(bracket, 2, L"(&") == 0 &&
+                               caption.back() == L')';
+    return RemoveAccessKeyMarks(keyInBrackets ? caption.substr(0, bracket) : caption);
+}

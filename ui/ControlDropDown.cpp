@@ -4,6 +4,7 @@
 #include "ui/SizeRules.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 TControlDropDown::TControlDropDown(TWindow& owner, const std::vector<std::wstring>& choices)
     : TControl(owner),
@@ -25,8 +26,10 @@ void TControlDropDown::Move(TPoint position, TSize size) {
 
 TSize TControlDropDown::GetPreferredSize() const {
     int widest = 0;
-    for (const std::wstring& choice : Choices) {
-        widest = std::max(widest, GetFieldSize(Native.GetHandle(), choice).width);
+    for (const std::vector<std::wstring>* texts : {&Choices, &WidthSamples}) {
+        for (const std::wstring& text : *texts) {
+            widest = std::max(widest, GetFieldSize(Native.GetHandle(), text).width);
+        }
     }
     RECT closed{};
     GetWindowRect(Native.GetHandle(), &closed);
@@ -42,6 +45,19 @@ void TControlDropDown::Select(int index) {
     const bool inside = index >= 0 && index < static_cast<int>(Choices.size());
     SendMessageW(Native.GetHandle(), CB_SETCURSEL, inside ? index : 0, 0);
     RunHandler(OnChange);
+}
+
+void TControlDropDown::RenameChoices(const std::vector<std::wstring>& choices) {
+    if (choices == Choices) {
+        return;
+    }
+    const LRESULT selection = SendMessageW(Native.GetHandle(), CB_GETCURSEL, 0, 0);
+    Choices = choices;
+    SendMessageW(Native.GetHandle(), CB_RESETCONTENT, 0, 0);
+    for (const std::wstring& choice : Choices) {
+        SendMessageW(Native.GetHandle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
+    }
+    SendMessageW(Native.GetHandle(), CB_SETCURSEL, static_cast<WPARAM>(selection), 0);
 }
 
 bool TControlDropDown::ProcessMessage(TMessage& message) {

@@ -23,12 +23,18 @@ public:
     int GetSelection() const;
     // A choice outside the list leaves the first chosen.
     void Select(int index);
+    // New texts for the same choices (the words that go with another count), the choice kept;
+    // reported to nobody.
+    void RenameChoices(const std::vector<std::wstring>& choices);
+    // Texts the box must have room for besides its choices: the other forms of their words.
+    void SetWidthSamples(std::vector<std::wstring> samples) { WidthSamples = std::move(samples); }
     void SetOnChange(THandler handler) { OnChange = std::move(handler); }
 
     bool ProcessMessage(TMessage& message) override;
 
 private:
     std::vector<std::wstring> Choices;
+    std::vector<std::wstring> WidthSamples;
     THandler OnChange;
     TChildWindow Native;  // last, so that it goes first
 };

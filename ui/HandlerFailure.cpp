@@ -1,13 +1,13 @@
 #include "ui/HandlerFailure.h"
 
-#include "ui/WideText.h"
+#include "texts/FailureText.h"
 
 #include <windows.h>
 
 namespace {
 
 void ShowFailureMessage(const std::string& message) {
-    MessageBoxW(nullptr, WidenUtf8(message).c_str(), L"Nudgely", MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, DescribeFailure(message).c_str(), L"Nudgely", MB_OK | MB_ICONERROR);
 }
 
 THandlerFailureReporter& CurrentReporter() {

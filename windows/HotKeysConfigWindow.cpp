@@ -1,9 +1,10 @@
 #include "windows/HotKeysConfigWindow.h"
 
-#include "app/help/Help.h"
 #include "hotkeys/HotKeyBindingsFile.h"
 #include "store/FileContent.h"
-#include "store/Utf8Text.h"
+#include "texts/Help.h"
+#include "texts/Texts.h"
+#include "texts/WideText.h"
 #include "ui/AccessKeyText.h"
 #include "windows/HotKeyEntry.h"
 
@@ -15,19 +16,16 @@ namespace {
 
 const char AddNotificationAction[] = "AddNotification";
 const char ViewAllNotificationsAction[] = "ViewAllNotifications";
-const wchar_t AddNotificationCaption[] = L"&Add reminder";
-const wchar_t ViewAllNotificationsCaption[] = L"&View all reminders";
 
 // A combination that the file cannot hold is refused rather than written: it would be gone at
 // the next reading, and the user would not know why.
-void AppendBinding(std::string& content, const char* action, const wchar_t* caption,
-                   THotKeysConfigWindow::THotKeyEntry& entry) {
+void AppendBinding(std::string& content, const char* action, int caption, THotKeysConfigWindow::THotKeyEntry& entry) {
     if (!entry.GetCheckBox().IsChecked()) {
         return;
     }
     const THotKeyBinding binding{action, entry.GetHotKeyField().GetHotKey()};
     if (!IsReadBackUnchanged(binding)) {
-        throw THotKeysConfigWindow::TUnsavableCombination(EncodeUtf8(RemoveAccessKeyMarks(caption)));
+        throw THotKeysConfigWindow::TUnsavableCombination(NameCaption(LoadText(caption)));
     }
     content += FormatHotKeyBinding(binding) + "\r\n";
 }
@@ -36,12 +34,12 @@ void AppendBinding(std::string& content, const char* action, const wchar_t* capt
 
 THotKeysConfigWindow::THotKeysConfigWindow(TDialogWindowList& dialogWindows, const std::wstring& hotKeysFilePath,
                                            const std::wstring& helpFilePath)
-    : Window(L"Hot keys configuration", false, &dialogWindows),
-      AddEntry(new THotKeyEntry(Window, AddNotificationCaption)),
-      ListEntry(new THotKeyEntry(Window, ViewAllNotificationsCaption)),
-      SaveButton(Window, L"&Save", true),
-      CancelButton(Window, L"&Cancel", false),
-      HelpButton(Window, L"&Help", false),
+    : Window(LoadText(IDS_HOT_KEYS_TITLE), false, &dialogWindows),
+      AddEntry(new THotKeyEntry(Window, LoadText(IDS_HOT_KEYS_ADD_REMINDER))),
+      ListEntry(new THotKeyEntry(Window, LoadText(IDS_HOT_KEYS_VIEW_ALL))),
+      SaveButton(Window, LoadText(IDS_HOT_KEYS_SAVE), true),
+      CancelButton(Window, LoadText(IDS_HOT_KEYS_CANCEL), false),
+      HelpButton(Window, LoadText(IDS_HOT_KEYS_HELP), false),
       CancelHandler(Window),
       HotKeysFilePath(hotKeysFilePath),
       HelpFilePath(helpFilePath) {
@@ -97,8 +95,8 @@ void THotKeysConfigWindow::ReadHotKeysFile() {
 // the reload.
 void THotKeysConfigWindow::Save() {
     std::string content;
-    AppendBinding(content, AddNotificationAction, AddNotificationCaption, *AddEntry);
-    AppendBinding(content, ViewAllNotificationsAction, ViewAllNotificationsCaption, *ListEntry);
+    AppendBinding(content, AddNotificationAction, IDS_HOT_KEYS_ADD_REMINDER, *AddEntry);
+    AppendBinding(content, ViewAllNotificationsAction, IDS_HOT_KEYS_VIEW_ALL, *ListEntry);
     if (!ReplaceFileContent(HotKeysFilePath, content)) {
         throw TException();
     }
@@ -137,3 +135,6 @@ void THotKeysConfigWindow::LayOut() {
 
     NeededClientSize = TSize{width, y};
 }
+
+THotKeysConfigWindow::TUnsavableCombination::TUnsavableCombination(const std::wstring& action)
+    : std::runtime_error(NarrowToUtf8(FormatText(IDS_HOT_KEYS_UNSAVABLE, {action}))) {}

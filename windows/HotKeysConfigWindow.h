@@ -56,6 +56,6 @@ public:
 // Said to the user instead of saving; the window stays open for another choice.
 class THotKeysConfigWindow::TUnsavableCombination : public std::runtime_error {
 public:
-    explicit TUnsavableCombination(const std::string& caption)
-        : std::runtime_error("The combination for \"" + caption + "\" cannot be saved; please choose another.") {}
+    // In the user's language, for the action the caption names.
+    explicit TUnsavableCombination(const std::wstring& action);
 };

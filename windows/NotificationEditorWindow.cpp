@@ -1,8 +1,9 @@
 #include "windows/NotificationEditorWindow.h"
 
-#include "app/help/Help.h"
 #include "store/CurrentDateTime.h"
 #include "store/FileOperations.h"
+#include "texts/Help.h"
+#include "texts/Texts.h"
 
 #include <algorithm>
 #include <utility>
@@ -40,28 +41,28 @@ bool IsStillTheEditedReminder(const TNotification& stored, const TNotification& 
 
 TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDialogWindowList& dialogWindows,
                                                      const std::wstring& helpFilePath)
-    : Window(L"Add reminder", false, &dialogWindows),
-      ModeSelector(Window, {L"&Fixed time", L"C&ountdown"}),
+    : Window(LoadText(IDS_EDITOR_TITLE_ADD), false, &dialogWindows),
+      ModeSelector(Window, {LoadText(IDS_EDITOR_FIXED_TIME), LoadText(IDS_EDITOR_COUNTDOWN)}),
       DatePicker(Window),
       FixedTimePicker(Window, L""),
       CountdownPicker(Window, L"HH:mm:ss"),
-      TextLabel(Window, L"&Text"),
+      TextLabel(Window, LoadText(IDS_EDITOR_TEXT)),
       TextBox(Window),
       RepeatChoice(Window),
-      RecordSoundButton(Window, L"&Record sound"),
-      ReplayButton(Window, L"Re&play", false),
-      RemoveSoundButton(Window, L"Re&move sound", false),
-      SaveButton(Window, L"&Save", true),
-      CancelButton(Window, L"&Cancel", false),
-      HelpButton(Window, L"&Help", false),
+      RecordSoundButton(Window, LoadText(IDS_EDITOR_RECORD_SOUND)),
+      ReplayButton(Window, LoadText(IDS_EDITOR_REPLAY), false),
+      RemoveSoundButton(Window, LoadText(IDS_EDITOR_REMOVE_SOUND), false),
+      SaveButton(Window, LoadText(IDS_EDITOR_SAVE), true),
+      CancelButton(Window, LoadText(IDS_EDITOR_CANCEL), false),
+      HelpButton(Window, LoadText(IDS_EDITOR_HELP), false),
       CancelHandler(Window),
       Db(db),
       HelpFilePath(helpFilePath),
       TemporarySoundPath(TemporaryFolder.GetPath() + L"/sound.pcm") {
     // The pickers follow the choice before them, which names none of them.
-    DatePicker.SetAccessibleName(L"Date");
-    FixedTimePicker.SetAccessibleName(L"Time of day");
-    CountdownPicker.SetAccessibleName(L"Countdown time");
+    DatePicker.SetAccessibleName(LoadText(IDS_EDITOR_DATE_NAME));
+    FixedTimePicker.SetAccessibleName(LoadText(IDS_EDITOR_TIME_NAME));
+    CountdownPicker.SetAccessibleName(LoadText(IDS_EDITOR_COUNTDOWN_NAME));
     Window.SetOnClose([this] { Close(); });
     Window.SetOnSize([this] { LayOut(); });
     Window.SetOnFontChange([this] { Window.Move(Window.GetPosition(), WantedSize); });
@@ -91,7 +92,7 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
         RepeatChoice.ShowRule(std::string());
         ModeSelector.Select(FixedTimeItem);
         RemoveSound();
-        SetWindowTextW(Window.GetHandle(), L"Add reminder");
+        SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_ADD).c_str());
     } else {
         const TNotification stored = Db.GetNotification(id);
         if (stored.Date.empty()) {
@@ -104,7 +105,7 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
         RepeatChoice.ShowRule(stored.Repeat);
         ModeSelector.Select(FixedTimeItem);
         TakeSound(stored.SoundFile);
-        SetWindowTextW(Window.GetHandle(), L"Edit reminder");
+        SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_EDIT).c_str());
     }
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);

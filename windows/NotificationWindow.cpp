@@ -2,6 +2,7 @@
 
 #include "sound/SoundPlayer.h"
 #include "store/NotificationsDb.h"
+#include "texts/Texts.h"
 #include "ui/ControlTextView.h"
 #include "ui/Dpi.h"
 #include "ui/HandlerFailure.h"
@@ -23,11 +24,11 @@ void PutFirstInTabOrder(HWND control) {
 TNotificationWindow::TNotificationWindow(TDialogWindowList& dialogWindows, TNotificationsDb& store, TClock clock)
     : Store(store),
       Clock(std::move(clock)),
-      Window(L"Notification", false, &dialogWindows),
-      Snooze5MinutesButton(Window, L"Snooze &5 min", false),
-      Snooze1HourButton(Window, L"Snooze 1 &hour", false),
-      Snooze1DayButton(Window, L"Snooze 1 &day", false),
-      CloseButton(Window, L"&Close", true) {
+      Window(LoadText(IDS_NOTIFICATION_TITLE), false, &dialogWindows),
+      Snooze5MinutesButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_5_MINUTES), false),
+      Snooze1HourButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_1_HOUR), false),
+      Snooze1DayButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_1_DAY), false),
+      CloseButton(Window, LoadText(IDS_NOTIFICATION_CLOSE), true) {
     Snooze5MinutesButton.SetOnClick([this] { Snooze("00:05:00", 1); });
     Snooze1HourButton.SetOnClick([this] { Snooze("01:00:00", 1); });
     Snooze1DayButton.SetOnClick([this] { Snooze("12:00:00", 2); });
@@ -50,13 +51,13 @@ void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, co
     if (IsIconic(Window.GetHandle())) {
         ShowWindow(Window.GetHandle(), SW_SHOWNOACTIVATE);
     }
-    TextView.reset(new TControlTextView(Window, text.empty() ? L"<no text>" : text));
-    TextView->SetAccessibleName(L"Reminder");
+    TextView.reset(new TControlTextView(Window, text.empty() ? LoadText(IDS_NO_TEXT) : text));
+    TextView->SetAccessibleName(LoadText(IDS_NOTIFICATION_TEXT_NAME));
     PutFirstInTabOrder(TextView->GetHandle());
     Text = text;
     if (!soundFilePath.empty()) {
         SoundCopy.reset(new TNotificationSoundCopy(soundFilePath));
-        ReplaySoundButton.reset(new TControlButton(Window, L"&Replay sound", false));
+        ReplaySoundButton.reset(new TControlButton(Window, LoadText(IDS_NOTIFICATION_REPLAY_SOUND), false));
         ReplaySoundButton->SetOnClick([this] { ReplaySound(); });
         PutFirstInTabOrder(ReplaySoundButton->GetHandle());
     }

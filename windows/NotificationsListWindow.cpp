@@ -1,10 +1,11 @@
 #include "windows/NotificationsListWindow.h"
 
-#include "app/help/Help.h"
 #include "store/DisplayDateTime.h"
 #include "store/RepeatRule.h"
+#include "texts/Help.h"
+#include "texts/Texts.h"
 #include "ui/Dpi.h"
-#include "ui/WideText.h"
+#include "windows/RepeatDescription.h"
 
 #include <commctrl.h>
 
@@ -15,17 +16,20 @@ namespace {
 const int VisibleRowsWanted = 5;
 
 std::vector<TControlTable::TColumn> MakeColumns() {
-    return {{L"Date", FormatDateTimeForDisplay("2011.05.29 22:31:00") + L"qqq"},
-            {L"Text", L"potentially long notification text"},
-            {L"Repeats", L"every 30 minutes"}};
+    TRepeatRule halfHours;
+    halfHours.Unit = TRepeatRule::TUnit::Minute;
+    halfHours.Count = 30;
+    return {{LoadText(IDS_LIST_DATE_COLUMN), FormatDateTimeForDisplay("2011.05.29 22:31:00") + L"qqq"},
+            {LoadText(IDS_LIST_TEXT_COLUMN), L"potentially long notification text"},
+            {LoadText(IDS_LIST_REPEATS_COLUMN), DescribeRepeats(halfHours)}};
 }
 
 void Enable(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
 
 // Empty for a reminder told once, and for one whose rule this version cannot read: it fires once.
-std::wstring DescribeRepeats(const std::string& repeat) {
+std::wstring DescribeStoredRule(const std::string& repeat) {
     TRepeatRule rule;
-    return ParseRepeatRule(repeat, rule) ? WidenUtf8(DescribeRepeatRule(rule)) : std::wstring();
+    return ParseRepeatRule(repeat, rule) ? DescribeRepeats(rule) : std::wstring();
 }
 
 TSize ApproximateView(HWND list, int rows) {
@@ -48,15 +52,15 @@ TSize MeasureRowsView(HWND list, int rows) {
 
 TNotificationsListWindow::TNotificationsListWindow(TDialogWindowList& dialogWindows, TNotificationsDb& db,
                                                    TNotificationEditorWindow& editor, const std::wstring& helpFilePath)
-    : Window(L"List of reminders", false, &dialogWindows),
+    : Window(LoadText(IDS_LIST_TITLE), false, &dialogWindows),
       Table(Window, MakeColumns()),
-      EditButton(Window, L"&Edit", true),
-      HelpButton(Window, L"&Help", false),
-      DeleteButton(Window, L"&Delete", false),
+      EditButton(Window, LoadText(IDS_LIST_EDIT), true),
+      HelpButton(Window, LoadText(IDS_LIST_HELP), false),
+      DeleteButton(Window, LoadText(IDS_LIST_DELETE), false),
       CancelHandler(Window),
       Db(db),
       HelpFilePath(helpFilePath) {
-    Table.SetAccessibleName(L"Reminders");
+    Table.SetAccessibleName(LoadText(IDS_LIST_TABLE_NAME));
     UpdateButtons();
     Window.SetOnClose([this] { Window.Hide(); });
     Window.SetOnSize([this] { LayOut(); });
@@ -90,8 +94,8 @@ void TNotificationsListWindow::Refresh() {
     for (TNotificationsDb::TIterator reminder = Db.Begin(); reminder.IsValid(); reminder.Next()) {
         const TNotification notification = reminder.Current();
         Table.AddRow({FormatDateTimeForDisplay(notification.Date),
-                      notification.Text.empty() ? std::wstring(L"<no text>") : notification.Text,
-                      DescribeRepeats(notification.Repeat)});
+                      notification.Text.empty() ? LoadText(IDS_NO_TEXT) : notification.Text,
+                      DescribeStoredRule(notification.Repeat)});
         RowIds.push_back(notification.Id);
     }
     Enable(EditButton.GetHandle(), false);

@@ -1,23 +1,45 @@
 #include "windows/RepeatChoice.h"
 
+#include "texts/Texts.h"
+#include "windows/RepeatDescription.h"
+
 #include <algorithm>
 #include <cwchar>
 
 namespace {
 
-// In the order of the rule's units.
-const std::vector<std::wstring> UnitChoices = {L"minutes", L"hours", L"days",    L"weeks",
-                                               L"months",  L"years", L"weekdays"};
 const int WeekdaysChoice = static_cast<int>(TRepeatRule::TUnit::Weekday);
 const int DaysChoice = static_cast<int>(TRepeatRule::TUnit::Day);
 const wchar_t CountSample[] = L"999";
 
+// The units in the order of the rule's, in the words that go with the count.
+std::vector<std::wstring> NameUnits(int count) {
+    std::vector<std::wstring> names;
+    for (int unit = 0; unit <= WeekdaysChoice; ++unit) {
+        names.push_back(NameRepeatUnit(static_cast<TRepeatRule::TUnit>(unit), count));
+    }
+    return names;
+}
+
+// Counts that take each of the plural forms there are (Slavic languages have three).
+std::vector<std::wstring> NameUnitsInEveryForm() {
+    std::vector<std::wstring> names;
+    for (const int count : {1, 2, 5}) {
+        const std::vector<std::wstring> forms = NameUnits(count);
+        names.insert(names.end(), forms.begin(), forms.end());
+    }
+    return names;
+}
+
 }  // namespace
 
 TRepeatChoice::TRepeatChoice(TWindow& owner)
-    : Owner(owner), Repeats(owner, L"Repeat &every"), Count(owner), Unit(owner, UnitChoices) {
-    Count.SetAccessibleName(L"Repeat count");
-    Unit.SetAccessibleName(L"Repeat unit");
+    : Owner(owner), Repeats(owner, LoadText(IDS_EDITOR_REPEAT_EVERY)), Count(owner), Unit(owner, NameUnits(1)) {
+    Count.SetAccessibleName(LoadText(IDS_EDITOR_REPEAT_COUNT_NAME));
+    Unit.SetAccessibleName(LoadText(IDS_EDITOR_REPEAT_UNIT_NAME));
+    // The row keeps its size whatever the count.
+    Unit.SetWidthSamples(NameUnitsInEveryForm());
+    Count.SetOnChange([this] { Unit.RenameChoices(NameUnits(ReadCount())); });
     const LONG_PTR style = GetWindowLongPtrW(Count.GetHandle(), GWL_STYLE);
     SetWindowLongPtrW(Count.GetHandle(), GWL_STYLE, style | ES_NUMBER);
     SendMessageW(Count.GetHandle(), EM_LIMITTEXT, 3, 0);
@@ -30,6 +52,7 @@ void TRepeatChoice::ShowRule(const std::string& repeat) {
     TRepeatRule rule;
     const bool repeats = ParseRepeatRule(repeat, rule);
     Count.SetText(std::to_wstring(repeats ? rule.Count : 1));
+    Unit.RenameChoices(NameUnits(ReadCount()));
     Unit.Select(repeats ? static_cast<int>(rule.Unit) : DaysChoice);
     Repeats.SetChecked(repeats);
 }

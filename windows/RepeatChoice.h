@@ -9,7 +9,8 @@
 #include <string>
 
 // The editor's repeat row: whether a reminder repeats, and every how many minutes, hours, days,
-// weeks, months or years, or every weekday. The count is only asked for where it counts.
+// weeks, months or years, or every weekday. The count is only asked for where it counts, and the
+// units are named in the words that go with it ("1 day", "2 days").
 class TRepeatChoice {
 public:
     explicit TRepeatChoice(TWindow& owner);

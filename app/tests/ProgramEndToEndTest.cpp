@@ -408,7 +408,10 @@ TEST_F(ProgramEndToEnd, WithoutASoundServerRecordingReportsItsFailureAndTheProgr
 
     HWND box = WaitForVisibleWindow(processId, L"Nudgely", 10000);
     ASSERT_NE(box, nullptr) << "no message about the failed recording";
-    HWND message = FindControl(box, L"Static", L"TSoundRecorder: unable to record sound");
+    // In the user's words, with the technical message after them.
+    HWND message = FindControl(box, L"Static",
+                               L"No voice note can be recorded: no microphone can be opened.\n\n"
+                               L"(TSoundRecorder: unable to record sound)");
     EXPECT_NE(message, nullptr);
     ASSERT_TRUE(ClickWindow(FindControl(box, L"Button", L"OK")));
     ASSERT_TRUE(WaitUntilHidden(box, 5000));

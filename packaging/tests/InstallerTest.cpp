@@ -177,7 +177,15 @@ TEST_F(Installer, SilentInstallPutsTheFilesShortcutsAndUninstallEntryInPlace) {
     ASSERT_EQ(Install(), 0u);
 
     EXPECT_EQ(ReadWholeFile(InstalledProgram()), ReadWholeFile(NUDGELY_EXE_PATH));
-    EXPECT_EQ(ReadWholeFile(InstallFolder() / L"Help.chm"), ReadWholeFile(NUDGELY_HELP_PATH));
+    int helpFiles = 0;
+    for (const auto& built : fs::directory_iterator(fs::path(NUDGELY_HELP_PATH).parent_path())) {
+        const std::wstring name = built.path().filename().wstring();
+        if (name.rfind(L"Help", 0) == 0 && built.path().extension() == L".chm") {
+            EXPECT_EQ(ReadWholeFile(InstallFolder() / name), ReadWholeFile(built.path())) << built.path();
+            ++helpFiles;
+        }
+    }
+    EXPECT_EQ(helpFiles, 10) << "English and nine translations";
     EXPECT_TRUE(SamePath(ReadShortcutTarget(StartMenuShortcut()), InstalledProgram()));
     EXPECT_TRUE(SamePath(ReadShortcutTarget(StartupShortcut()), InstalledProgram())) << "on by default";
 

@@ -1,5 +1,5 @@
 #include "ScratchFolder.h"
-#include "ui/WideText.h"
+#include "texts/WideText.h"
 
 #include <gtest/gtest.h>
 

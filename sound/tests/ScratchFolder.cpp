@@ -1,7 +1,7 @@
 #include "ScratchFolder.h"
 
 #include "tests/support/MessagePumping.h"
-#include "ui/WideText.h"
+#include "texts/WideText.h"
 
 #include <filesystem>
 #include <fstream>

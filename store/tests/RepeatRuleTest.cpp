@@ -50,16 +50,3 @@ TEST(RepeatRuleTest, RejectsAnyOtherText) {
         EXPECT_FALSE(ParseRepeatRule(text, rule)) << text;
     }
 }
-
-TEST(RepeatRuleTest, DescribesTheRuleWithoutTheSeriesDay) {
-    const char* const cases[][2] = {
-        {"every 1 day", "every day"},       {"every 2 weeks", "every 2 weeks"},  {"every 1 minute", "every minute"},
-        {"every 30 minutes", "every 30 minutes"}, {"every weekday", "every weekday"},
-        {"every 1 month on day 31", "every month"}, {"every 3 years on day 29", "every 3 years"},
-        {"every 1 hour", "every hour"}};
-    for (const auto& test : cases) {
-        TRepeatRule rule;
-        ASSERT_TRUE(ParseRepeatRule(test[0], rule)) << test[0];
-        EXPECT_EQ(DescribeRepeatRule(rule), test[1]);
-    }
-}

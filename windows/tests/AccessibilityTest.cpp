@@ -1,5 +1,7 @@
 // What keyboard and screen reader users meet in the four windows.
 #include "tests/support/LayoutCheck.h"
+#include "texts/Texts.h"
+#include "ui/AccessKeyText.h"
 #include "windows/HotKeysConfigWindow.h"
 #include "windows/NotificationWindow.h"
 #include "windows/NotificationsListWindow.h"
@@ -62,7 +64,7 @@ private:
 
 // Each caption marks one access key, unique in its window (the words shown are checked wherever
 // tests find controls by them); each field is named by the label just before it, or through the
-// annotation service.
+// annotation service. Runs in every interface language.
 TEST(Accessibility, EveryCaptionHasAnAccessKeyOfItsOwnAndEveryFieldAName) {
     TAnnotationWatch watch;
     TScratchStore store;
@@ -76,10 +78,11 @@ TEST(Accessibility, EveryCaptionHasAnAccessKeyOfItsOwnAndEveryFieldAName) {
     notification.ShowNotification(store.GetFilePath(L"note.pcm"), L"Call mum");
 
     const std::vector<std::vector<std::wstring>> fieldNames = {
-        {L"Date", L"Time of day", L"Countdown time", L"&Text", L"Repeat count", L"Repeat unit"},
-        {L"Reminders"},
-        {L"Reminder"},
-        {L"Add reminder", L"View all reminders"}};
+        {LoadText(IDS_EDITOR_DATE_NAME), LoadText(IDS_EDITOR_TIME_NAME), LoadText(IDS_EDITOR_COUNTDOWN_NAME),
+         LoadText(IDS_EDITOR_TEXT), LoadText(IDS_EDITOR_REPEAT_COUNT_NAME), LoadText(IDS_EDITOR_REPEAT_UNIT_NAME)},
+        {LoadText(IDS_LIST_TABLE_NAME)},
+        {LoadText(IDS_NOTIFICATION_TEXT_NAME)},
+        {NameCaption(LoadText(IDS_HOT_KEYS_ADD_REMINDER)), NameCaption(LoadText(IDS_HOT_KEYS_VIEW_ALL))}};
     for (size_t i = 0; i < windows.size(); ++i) {
         std::set<wchar_t> keys;
         std::vector<std::wstring> names;

@@ -2,8 +2,8 @@
 // few reminders, and runs until it is killed, so that a screenshot can be taken.
 //   windows_editorlist_showcase editor-new | editor-edit | list
 
-#include "app/help/Help.h"
 #include "store/CurrentDateTime.h"
+#include "texts/Help.h"
 #include "windows/NotificationsListWindow.h"
 #include "windows/tests/ScratchStore.h"
 

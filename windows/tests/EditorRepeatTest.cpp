@@ -1,11 +1,13 @@
 #include "store/CurrentDateTime.h"
+#include "texts/Texts.h"
+#include "ui/AccessKeyText.h"
 #include "windows/tests/EditorTestFixture.h"
 
 namespace {
 
 class EditorRepeatTest : public EditorTest {
 protected:
-    HWND GetRepeatBox() const { return GetButton(L"Repeat every"); }
+    HWND GetRepeatBox() const { return GetButton(RemoveAccessKeyMarks(LoadText(IDS_EDITOR_REPEAT_EVERY))); }
     HWND GetCountBox() const { return FindControls(GetEditorWindow(), L"edit").at(1); }
     HWND GetUnitList() const { return FindControls(GetEditorWindow(), L"combobox").at(0); }
     int ReadUnit() const { return static_cast<int>(SendMessageW(GetUnitList(), CB_GETCURSEL, 0, 0)); }
@@ -98,4 +100,28 @@ TEST_F(EditorRepeatTest, ASeriesWhoseFirstOccurrenceIsPastStartsAtItsNextOne) {
     EXPECT_GT(stored[0].Date, before);
     EXPECT_EQ(stored[0].Date.substr(11), "09:00:00");
     EXPECT_LE(stored[0].Date, AddDuration(before, "24:00:00"));
+}
+
+TEST_F(EditorRepeatTest, TheUnitsTakeTheWordsThatGoWithTheCountAndKeepTheChoice) {
+    Editor.ShowEditor(-1);
+    Click(GetRepeatBox());
+    ChooseUnit(Weeks);
+    for (const auto& typed : {std::make_pair(L"2", L"weeks"), std::make_pair(L"1", L"week"), std::make_pair(L"", L"week")}) {
+        TypeText(GetCountBox(), typed.first);
+        EXPECT_EQ(ReadText(GetUnitList()), typed.second) << typed.first;
+        EXPECT_EQ(ReadUnit(), Weeks);
+    }
+}
+
+// Runs in every interface language: nothing the program writes to disk follows the language.
+TEST_F(EditorRepeatTest, TheDataFileIsWrittenAlikeInEveryLanguage) {
+    Editor.ShowEditor(-1);
+    SetPickerDate(GetDatePicker(), 2031, 4, 30);
+    SetPickerTime(GetFixedTimePicker(), 9, 0, 0);
+    TypeText(GetTextBox(), L"Pay the rent | Miete");
+    Click(GetRepeatBox());
+    TypeText(GetCountBox(), L"2");
+    ChooseUnit(Weeks);
+    PressKey(DialogWindows, VK_RETURN);
+    EXPECT_EQ(ReadBytes(Store.GetFilePath(L"notifications")), "2031.04.30 09:00:00 every 2 weeks||Pay the rent | Miete\r\n");
 }

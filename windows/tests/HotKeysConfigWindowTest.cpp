@@ -1,6 +1,8 @@
 #include "NotifyHotKeysTestSupport.h"
 #include "store/ReplacementFile.h"
 #include "store/TemporaryFolder.h"
+#include "texts/Texts.h"
+#include "ui/AccessKeyText.h"
 #include "ui/HandlerFailure.h"
 #include "windows/HotKeysConfigWindow.h"
 
@@ -28,9 +30,10 @@ protected:
     }
     ~HotKeysConfigWindowTest() override { SetHandlerFailureReporter(nullptr); }
 
-    HWND GetHandle() const { return FindTopLevelWindow(L"Hot keys configuration"); }
-    HWND AddCheckBox() const { return FindButton(GetHandle(), L"Add reminder"); }
-    HWND ListCheckBox() const { return FindButton(GetHandle(), L"View all reminders"); }
+    HWND GetHandle() const { return FindTopLevelWindow(LoadText(IDS_HOT_KEYS_TITLE)); }
+    HWND AddCheckBox() const { return FindButton(GetHandle(), RemoveAccessKeyMarks(LoadText(IDS_HOT_KEYS_ADD_REMINDER))); }
+    HWND ListCheckBox() const { return FindButton(GetHandle(), RemoveAccessKeyMarks(LoadText(IDS_HOT_KEYS_VIEW_ALL))); }
+    HWND SaveButton() const { return FindButton(GetHandle(), RemoveAccessKeyMarks(LoadText(IDS_HOT_KEYS_SAVE))); }
     HWND AddField() const { return FindChildrenByClass(GetHandle(), L"msctls_hotkey32").at(0); }
     HWND ListField() const { return FindChildrenByClass(GetHandle(), L"msctls_hotkey32").at(1); }
     void ShowWithFile(const std::string& content) {
@@ -72,12 +75,13 @@ TEST_F(HotKeysConfigWindowTest, TheDefaultFileShowsAddReminderOnCtrlAltNAndNoLis
     EXPECT_TRUE(IsChecked(AddCheckBox()));
 }
 
+// Runs in every interface language: the file is the same in all.
 TEST_F(HotKeysConfigWindowTest, SavingWritesOneLinePerCheckedActionAndThenReloads) {
     ShowWithFile(DefaultFile);
     Click(ListCheckBox());
     EXPECT_TRUE(IsWindowEnabled(ListField()));
     SendMessageW(ListField(), HKM_SETHOTKEY, MAKEWORD('L', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
-    Click(FindButton(GetHandle(), L"Save"));
+    Click(SaveButton());
 
     const std::string both = "AddNotification:Ctrl-Alt-N\r\nViewAllNotifications:Ctrl-Shift-L\r\n";
     EXPECT_EQ(ReadFileBytes(HotKeysPath), both);
@@ -89,7 +93,7 @@ TEST_F(HotKeysConfigWindowTest, SavingWritesOneLinePerCheckedActionAndThenReload
     Window.ShowHotKeys();
     Click(AddCheckBox());
     EXPECT_FALSE(IsWindowEnabled(AddField()));
-    Click(FindButton(GetHandle(), L"Save"));
+    Click(SaveButton());
     EXPECT_EQ(ReadFileBytes(HotKeysPath), "ViewAllNotifications:Ctrl-Shift-L\r\n");
     EXPECT_EQ(ClosedCount, 2);
 }

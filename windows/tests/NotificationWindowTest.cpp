@@ -3,6 +3,7 @@
 #include "store/FileOperations.h"
 #include "store/NotificationsDb.h"
 #include "store/TemporaryFolder.h"
+#include "texts/Texts.h"
 #include "ui/HandlerFailure.h"
 #include "ui/tests/ControlTestSupport.h"
 #include "windows/NotificationWindow.h"
@@ -43,7 +44,7 @@ class NotificationWindowTest : public ::testing::Test {
 protected:
     ~NotificationWindowTest() override { SetHandlerFailureReporter(nullptr); }
 
-    HWND GetHandle() const { return FindTopLevelWindow(L"Notification"); }
+    HWND GetHandle() const { return FindTopLevelWindow(LoadText(IDS_NOTIFICATION_TITLE)); }
     int GetClientWidth() const {
         RECT client{};
         GetClientRect(GetHandle(), &client);
