@@ -20,8 +20,14 @@ std::string EscapeForDoubleQuotes(const std::string& text) {
     return escaped;
 }
 
+// Wine hands the shell the server connection it made for it, in WINESERVERSOCKET and its
+// companions; a "wine" that the shell starts would take that connection over, and hang in
+// its first request whenever the server has let the half-started process go meanwhile.
+const char ForgetWineStart[] = "unset WINESERVERSOCKET WINELOADERNOEXEC WINEPRELOADRESERVE; ";
+
 bool Spawn(const std::string& shellCommand) {
-    std::wstring line = L"Z:\\bin\\sh -c \"" + Widen(EscapeForDoubleQuotes(shellCommand)) + L"\"";
+    std::wstring line =
+        L"Z:\\bin\\sh -c \"" + Widen(EscapeForDoubleQuotes(ForgetWineStart + shellCommand)) + L"\"";
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');
     STARTUPINFOW startup{};
