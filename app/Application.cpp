@@ -3,6 +3,7 @@
 #include "app/CloseRequest.h"
 #include "app/DueReminderCheck.h"
 #include "app/TrayMenu.h"
+#include "app/TrayTooltip.h"
 #include "texts/Help.h"
 #include "app/scheduler/RepeatedAction.h"
 #include "app/tray/TrayIcon.h"
@@ -60,6 +61,7 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
         RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath);
     });
     trayIcon.SetOnDoubleClick([&editor] { editor.ShowEditor(-1); });
+    TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); });
 
     TDueReminderCheck dueReminderCheck(notificationWindow, store);
     TRepeatedAction scheduler([&dueReminderCheck] { dueReminderCheck.Run(); }, 1.0);

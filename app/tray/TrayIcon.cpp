@@ -11,3 +11,5 @@ TTrayIcon::~TTrayIcon() = default;
 void TTrayIcon::SetOnMenuRequest(THandler handler) { Control->SetOnMenuRequest(std::move(handler)); }
 
 void TTrayIcon::SetOnDoubleClick(THandler handler) { Control->SetOnDoubleClick(std::move(handler)); }
+
+void TTrayIcon::SetTooltip(const std::wstring& tooltip) { Control->SetTooltip(tooltip); }

@@ -22,6 +22,7 @@ public:
 
     void SetOnMenuRequest(THandler handler);
     void SetOnDoubleClick(THandler handler);
+    void SetTooltip(const std::wstring& tooltip);
 
 private:
     std::unique_ptr<TWindow> Window;

@@ -19,6 +19,8 @@ public:
 
     void SetOnMenuRequest(THandler handler);
     void SetOnDoubleClick(THandler handler);
+    // Brings the shell's tooltip up to date; cut like the first one.
+    void SetTooltip(const std::wstring& tooltip);
     // The record as handed to the shell.
     const NOTIFYICONDATAW& GetRecord() const { return Record; }
 
@@ -28,6 +30,7 @@ private:
     void AddIcon();
     void RetryAddingIcon();
     bool PutIconInPlace();
+    void CopyTooltip(const std::wstring& tooltip);
 
     TExtractedIcon Icon;
     NOTIFYICONDATAW Record;
