@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AddRequestReceiver.h"
 #include "app/CloseRequest.h"
 #include "app/DueReminderCheck.h"
 #include "app/TrayMenu.h"
@@ -33,6 +34,7 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
     closeRequestWindow.SetOnClose([] { PostQuitMessage(0); });
     AcceptCloseRequestsFromAnyProcess(closeRequestWindow.GetHandle());
+    TAddRequestReceiver addRequests(closeRequestWindow, store);
 
     const std::wstring helpFilePath = GetHelpFilePath();
     TDialogWindowList dialogWindows;
