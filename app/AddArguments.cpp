@@ -32,7 +32,6 @@ bool IsCountdown(const std::string& when) {
     return when[hourDigits + 1] < '6' && when[hourDigits + 4] < '6';
 }
 
-
 TDateTimeText ReadWhen(const std::wstring& word, const TDateTimeText& now) {
     std::string when;
     if (!ReadAscii(word, when)) {

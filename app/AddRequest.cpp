@@ -51,7 +51,6 @@ bool ConvertToDataFileCoding(std::string_view bytes, std::string& converted) {
     return true;
 }
 
-
 }  // namespace
 
 std::string FormatAddRequest(const TNotification& reminder) {
