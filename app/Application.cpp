@@ -59,10 +59,10 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     });
 
     TTrayIcon trayIcon(GetExecutablePath(), 0, L"Nudgely");
-    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath] {
-        RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath);
+    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath](TPoint anchor) {
+        return RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath, anchor);
     });
-    trayIcon.SetOnDoubleClick([&editor] { editor.ShowEditor(-1); });
+    trayIcon.SetOnSelect([&editor] { editor.ShowEditor(-1); });
     TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); });
 
     TDueReminderCheck dueReminderCheck(notificationWindow, store);

@@ -11,6 +11,7 @@ TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotifications
 
 void TDueReminderCheck::Run() {
     try {
+        Store.ReportOutsideChanges();
         FireDueReminder();
         ReportedFailure.clear();
     } catch (const std::exception& failure) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Geometry.h"
+
 #include <string>
 
 class TGlobalHotKeyManager;
@@ -7,7 +9,7 @@ class THotKeysConfigWindow;
 class TNotificationEditorWindow;
 class TNotificationsListWindow;
 
-// The notification-area icon's menu, built anew on every right-click; the chosen entry runs after
-// the menu is gone.
-void RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& list, TGlobalHotKeyManager& hotKeys,
-                 THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath);
+// The notification-area icon's menu, built anew on every request and shown at the anchor; the
+// chosen entry runs after the menu is gone. Gives whether an entry was chosen.
+bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& list, TGlobalHotKeyManager& hotKeys,
+                 THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TPoint anchor);

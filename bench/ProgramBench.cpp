@@ -186,7 +186,7 @@ bool MeasureOneRunsLatencies(const std::wstring& program, int count, std::vector
         }
         const double seen = static_cast<double>(ReadUtcTicks());
         latencies.push_back((seen - static_cast<double>(first + index * spacing)) / TicksPerSecond);
-        const HWND closeButton = FindDescendant(window, L"Close");
+        const HWND closeButton = FindDescendant(window, L"&Close");
         if (!closeButton) {
             std::printf("firing latency: the notification window has no Close button\n");
             return false;

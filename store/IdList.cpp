@@ -54,9 +54,9 @@ void TIdList::SetFingerprintAt(std::size_t position, std::uint64_t fingerprint) 
 
 // Sorted by fingerprint, the entries of one fingerprint stand together in file order; each
 // group's first slot counts how many of them lines have taken.
-void TIdList::Follow(const std::vector<std::uint64_t>& fingerprints) {
+bool TIdList::Follow(const std::vector<std::uint64_t>& fingerprints) {
     if (fingerprints == Fingerprints) {
-        return;
+        return false;
     }
     std::vector<std::pair<std::uint64_t, std::int32_t>> entries;
     entries.reserve(Ids.size());
@@ -86,6 +86,7 @@ void TIdList::Follow(const std::vector<std::uint64_t>& fingerprints) {
         }
     }
     Take(std::move(ids), fingerprints);
+    return true;
 }
 
 std::ptrdiff_t TIdList::FindPosition(std::int32_t id) const {

@@ -31,7 +31,8 @@ public:
     // The file was read anew; these are its lines' fingerprints in order. A line keeps the ID of
     // the first entry of its fingerprint that no line before it took; every other line gets an
     // ID that no entry held, so that no ID comes to name another reminder (-1 past the limit).
-    void Follow(const std::vector<std::uint64_t>& fingerprints);
+    // False when the lines are the ones the list knew.
+    bool Follow(const std::vector<std::uint64_t>& fingerprints);
 
     // -1 when the ID is not in the list.
     std::ptrdiff_t FindPosition(std::int32_t id) const;

@@ -53,7 +53,11 @@ std::size_t CopyRecordsPuttingInDueOrder(TDataFileRewrite& rewrite, const TNotif
 
 }  // namespace
 
-TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), FolderWatch(GetFolderOf(path)) { Refresh(); }
+// What the first read finds is no news to anyone.
+TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), FolderWatch(GetFolderOf(path)) {
+    Refresh();
+    ChangedOutside = false;
+}
 
 std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
     CheckDueField(notification.Date, notification.Repeat, "AddNotification");
@@ -208,7 +212,7 @@ bool TNotificationsDb::ReadDataFile() const {
     if (reader.HasFailed()) {
         return false;
     }
-    Ids.Follow(fingerprints);
+    ChangedOutside = Ids.Follow(fingerprints) || ChangedOutside;
     Earliest = std::move(earliest);
     return true;
 }
@@ -217,7 +221,7 @@ bool TNotificationsDb::ReadDataFile() const {
 // before the store heard of it: the folder's notification can come late, or never. The first
 // record is known again once the change is complete.
 void TNotificationsDb::FollowReadLines(const TDataFileRewrite& rewrite) {
-    Ids.Follow(rewrite.GetReadFingerprints());
+    ChangedOutside = Ids.Follow(rewrite.GetReadFingerprints()) || ChangedOutside;
     Known = false;
 }
 
@@ -256,7 +260,15 @@ void TNotificationsDb::DeleteSoundFile(const std::wstring& soundFile) const {
     }
 }
 
+void TNotificationsDb::ReportOutsideChanges() {
+    Refresh();
+    if (ChangedOutside) {
+        CallWatchers();
+    }
+}
+
 void TNotificationsDb::CallWatchers() {
+    ChangedOutside = false;
     // A watcher that ends inside another's callback must not be called afterwards.
     const std::set<TWatcher*> watchers = Watchers;
     for (TWatcher* watcher : watchers) {

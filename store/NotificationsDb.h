@@ -54,6 +54,12 @@ public:
     bool IsNotificationHappening(const TDateTimeText& now) const;
     TIterator Begin() const;
 
+    // Calls the watchers when the data file turned out to hold lines that the store's own changes
+    // did not write (another program changed it) since the last change or call. For a caller at
+    // the top of the message loop: the store notices such changes inside its queries, where a
+    // watcher that reads the store would run inside its own reading.
+    void ReportOutsideChanges();
+
     // From now on a change gives up at once when another program holds the data file, instead
     // of waiting for it: for the end of the session, when there is no time to wait.
     void StopWaitingForHolders() { HolderWait = THolderWait::None; }
@@ -76,6 +82,7 @@ private:
     // Made before the first read, so that no change after it goes unseen.
     mutable TFolderChangeWatch FolderWatch;
     mutable bool Known = false;
+    mutable bool ChangedOutside = false;
     mutable TIdList Ids;
     // Without its ID, which Ids holds.
     mutable TNotification Earliest;

@@ -25,6 +25,7 @@ TChildWindow::TChildWindow(HWND parent, const TCreation& creation) : Handle(Crea
 }
 
 TChildWindow::~TChildWindow() {
+    Annotation.reset();
     if (Handle) {
         DestroyWindow(Handle);
     }
@@ -32,4 +33,11 @@ TChildWindow::~TChildWindow() {
 
 void TChildWindow::Move(TPoint position, TSize size) {
     MoveWindow(Handle, position.x, position.y, size.width, size.height, TRUE);
+}
+
+TAccessibleAnnotation& TChildWindow::GetAnnotation() {
+    if (!Annotation) {
+        Annotation.reset(new TAccessibleAnnotation(Handle));
+    }
+    return *Annotation;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ui/AccessibleAnnotation.h"
 #include "ui/Geometry.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 // The native child window of a control, destroyed with its holder.
@@ -27,7 +29,11 @@ public:
 
     HWND GetHandle() const { return Handle; }
     void Move(TPoint position, TSize size);
+    // What screen readers are told of the control beyond what it says itself; made when first
+    // asked for, taken back before the control is destroyed.
+    TAccessibleAnnotation& GetAnnotation();
 
 private:
     HWND Handle;
+    std::unique_ptr<TAccessibleAnnotation> Annotation;
 };

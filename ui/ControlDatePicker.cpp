@@ -25,6 +25,13 @@ void TControlDatePicker::SetDate(const std::string& date) {
     SendMessageW(Native.GetHandle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
+bool TControlDatePicker::ProcessMessage(TMessage& message) {
+    if (message.message == WM_SETFONT) {
+        SendMessageW(Native.GetHandle(), DTM_SETMCFONT, message.wParam, FALSE);
+    }
+    return false;
+}
+
 std::string TControlDatePicker::GetDate() const {
     SYSTEMTIME time{};
     SendMessageW(Native.GetHandle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));

@@ -13,6 +13,8 @@ public:
     TControlDropDown(TWindow& owner, const std::vector<std::wstring>& choices);
 
     HWND GetHandle() const { return Native.GetHandle(); }
+    // For screen readers, where no label stands before the field.
+    void SetAccessibleName(const std::wstring& name) { Native.GetAnnotation().SetName(name); }
     // The height is the closed box's; the list drops below it.
     void Move(TPoint position, TSize size);
     // Room for the widest choice, the arrow button and a letter's air on each side; the closed

@@ -11,6 +11,8 @@ public:
     explicit TControlEdit(TWindow& owner);
 
     HWND GetHandle() const { return Native.GetHandle(); }
+    // For screen readers, where no label stands before the field.
+    void SetAccessibleName(const std::wstring& name) { Native.GetAnnotation().SetName(name); }
     // The owner is repainted too, so that nothing of the old place stays behind.
     void Move(TPoint position, TSize size);
     TSize GetPreferredSize(const std::wstring& sample) const;

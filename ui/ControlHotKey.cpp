@@ -6,6 +6,8 @@
 
 namespace {
 
+const wchar_t ControllingObjectProperty[] = L"TControlHotKey.ControllingObject";
+
 // The keys that the keyboard sends with the extended flag. Without HOTKEYF_EXT the field names
 // them after the numeric pad keys that share their scan codes: Insert shows as "Num 0".
 bool IsExtendedKey(int key) {
@@ -35,7 +37,26 @@ bool IsExtendedKey(int key) {
 TControlHotKey::TControlHotKey(TWindow& owner)
     : TControl(owner),
       Native(owner.GetHandle(),
-             {L"msctls_hotkey32", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, TSize{10, 10}, ICC_HOTKEY_CLASS}) {}
+             {L"msctls_hotkey32", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, TSize{10, 10}, ICC_HOTKEY_CLASS}),
+      Subclass(Native.GetHandle(), ControllingObjectProperty, this, &TControlHotKey::Procedure) {}
+
+// The field has taken the combination from the key going down; the character that follows is
+// claimed, so that the dialog keyboard handling does not take it for an access key, and dropped.
+LRESULT CALLBACK TControlHotKey::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<TControlHotKey*>(GetPropW(window, ControllingObjectProperty));
+    if (!self) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_SYSCHAR) {
+        return 0;
+    }
+    const LRESULT result = self->Subclass.CallPrevious(window, message, wParam, lParam);
+    const MSG* asked = reinterpret_cast<const MSG*>(lParam);
+    if (message == WM_GETDLGCODE && asked && asked->message == WM_SYSCHAR) {
+        return result | DLGC_WANTMESSAGE;
+    }
+    return result;
+}
 
 TSize TControlHotKey::GetPreferredSize() const { return GetFieldSize(Native.GetHandle(), L"Ctrl-Alt-Shift-Win-W"); }
 

@@ -1,7 +1,5 @@
 #include "ui/ControlTable.h"
 
-#include "ui/Dpi.h"
-
 #include <commctrl.h>
 
 TControlTable::TControlTable(TWindow& owner, const std::vector<TColumn>& columns)
@@ -83,8 +81,8 @@ int TControlTable::ReadSelectedRow() const {
 }
 
 bool TControlTable::ProcessMessage(TMessage& message) {
-    // The window's font has just changed with its DPI: the columns fit their samples again.
-    if (message.message == WM_DPICHANGED) {
+    // The window's font has just changed: the columns fit their samples again.
+    if (message.message == WM_SETFONT) {
         for (int i = 0; i < ColumnCount; ++i) {
             SendMessageW(Native.GetHandle(), LVM_SETCOLUMNWIDTH, i, MeasureColumnWidth(i));
         }
@@ -103,6 +101,10 @@ bool TControlTable::ProcessMessage(TMessage& message) {
     }
     if (header->code == NM_DBLCLK) {
         RunHandler(OnDoubleClick);
+        return true;
+    }
+    if (header->code == LVN_KEYDOWN && reinterpret_cast<const NMLVKEYDOWN*>(message.lParam)->wVKey == VK_DELETE) {
+        RunHandler(OnDeleteKey);
         return true;
     }
     return false;

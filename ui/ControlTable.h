@@ -20,6 +20,8 @@ public:
     TControlTable(TWindow& owner, const std::vector<TColumn>& columns);
 
     HWND GetHandle() const { return Native.GetHandle(); }
+    // For screen readers, where no label stands before the field.
+    void SetAccessibleName(const std::wstring& name) { Native.GetAnnotation().SetName(name); }
     void Move(TPoint position, TSize size) { Native.Move(position, size); }
     // Cells beyond the last column are dropped and missing ones are empty; without columns
     // nothing is added.
@@ -34,6 +36,8 @@ public:
     // first with no row selected, then with the new one.
     void SetOnSelect(THandler handler) { OnSelect = std::move(handler); }
     void SetOnDoubleClick(THandler handler) { OnDoubleClick = std::move(handler); }
+    // The Delete key pressed while the table has the focus.
+    void SetOnDeleteKey(THandler handler) { OnDeleteKey = std::move(handler); }
 
     bool ProcessMessage(TMessage& message) override;
 
@@ -50,5 +54,6 @@ private:
     int SelectedRow = -1;
     THandler OnSelect;
     THandler OnDoubleClick;
+    THandler OnDeleteKey;
     TChildWindow Native;  // last, so that it goes first
 };

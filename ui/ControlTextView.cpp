@@ -2,6 +2,9 @@
 
 #include "ui/DeviceContext.h"
 #include "ui/Dpi.h"
+#include "ui/FaceColors.h"
+
+#include <versionhelpers.h>
 
 #include <algorithm>
 
@@ -23,6 +26,9 @@ std::wstring WithEditLineBreaks(const std::wstring& text) {
 }
 
 const UINT WrappingFormat = DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS;
+
+// Windows 8 and later; older headers do not name it.
+const DWORD LiveRegionChangedEvent = 0x8019;
 
 }  // namespace
 
@@ -60,6 +66,21 @@ void TControlTextView::Move(TPoint position, TSize size) {
         HoldsText = true;
     }
     GetWindow().Invalidate();
+}
+
+void TControlTextView::Announce() {
+    const bool live = IsWindows8OrGreater() && Native.GetAnnotation().MarkAsAssertiveLiveRegion();
+    NotifyWinEvent(live ? LiveRegionChangedEvent : EVENT_SYSTEM_ALERT, Native.GetHandle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+// A read-only edit box asks for the colours of static text; left to the system it would take the
+// window text colour, meant for the window colour, not for the face it stands on.
+bool TControlTextView::ProcessMessage(TMessage& message) {
+    if (message.message != WM_CTLCOLORSTATIC || reinterpret_cast<HWND>(message.lParam) != Native.GetHandle()) {
+        return false;
+    }
+    message.result = ColorTextOnFace(reinterpret_cast<HDC>(message.wParam), Native.GetHandle());
+    return true;
 }
 
 int TControlTextView::GetMarginsWidth() const {

@@ -7,8 +7,9 @@
 #include <string>
 
 // A text to read, select and copy but not to change: a read-only multi-line edit box on the
-// window's background, its lines centred and wrapped at word boundaries. Given less height than
-// the text needs, it shows a scroll bar. Screen readers read it as any edit box.
+// window's face, in the system's colours, its lines centred and wrapped at word boundaries. Given
+// less height than the text needs, it shows a scroll bar. Screen readers read it as any edit box,
+// the text being its value.
 class TControlTextView : public TWindow::TControl {
 public:
     TControlTextView(TWindow& owner, const std::wstring& text);
@@ -19,6 +20,13 @@ public:
     // The width a scroll bar takes from the view at the window's DPI.
     int GetScrollBarWidth() const;
     void Move(TPoint position, TSize size);
+    void SetAccessibleName(const std::wstring& name) { Native.GetAnnotation().SetName(name); }
+    // Has screen readers speak the text now, interrupting what they say, without the focus coming
+    // here: the text is a live region whose change is announced, or where the system has no live
+    // regions (before Windows 8) or cannot mark one, it raises an alert.
+    void Announce();
+
+    bool ProcessMessage(TMessage& message) override;
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

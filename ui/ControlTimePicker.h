@@ -12,6 +12,8 @@ public:
     TControlTimePicker(TWindow& owner, const std::wstring& format);
 
     HWND GetHandle() const { return Native.GetHandle(); }
+    // For screen readers, where no label stands before the field.
+    void SetAccessibleName(const std::wstring& name) { Native.GetAnnotation().SetName(name); }
     void Move(TPoint position, TSize size) { Native.Move(position, size); }
     TSize GetPreferredSize() const;
     // Reads hours, minutes and seconds; an impossible time leaves the shown one as it was.

@@ -29,6 +29,12 @@ LRESULT CALLBACK TControlTwoStateButton::Procedure(HWND window, UINT message, WP
     if (!self) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
+    // Its access key, like any click, would record nothing and drop the note there is: it moves
+    // the focus here instead, where holding the space bar records.
+    if (message == BM_CLICK) {
+        SetFocus(window);
+        return 0;
+    }
     const LRESULT result = self->Subclass.CallPrevious(window, message, wParam, lParam);
     // Reading the state sends BM_GETSTATE itself; and the button may be gone by now if whatever
     // the native procedure notified destroyed it.

@@ -1,5 +1,6 @@
 #include "ui/SizeRules.h"
 
+#include "ui/AccessKeyText.h"
 #include "ui/DeviceContext.h"
 #include "ui/TextLines.h"
 
@@ -16,7 +17,7 @@ TSize MeasureTextOn(HWND window, const std::wstring& text) { return MeasureTextO
 }  // namespace
 
 TSize GetCaptionedControlSize(HWND owner, const std::wstring& caption) {
-    const TSize captionSize = MeasureTextOn(owner, caption);
+    const TSize captionSize = MeasureTextOn(owner, RemoveAccessKeyMarks(caption));
     const TSize margin = MeasureTextOn(owner, L"qqqq");
     return TSize{captionSize.width + margin.width, (3 * captionSize.height) / 2};
 }

@@ -10,8 +10,8 @@
 // measurement borrows the named window's device context (null: the screen) for its duration and
 // measures in that window's font, the one it draws with.
 
-// Buttons, check boxes and radio items: room for the caption and four more letters, and a half
-// line of air; measured on the owner window.
+// Buttons, check boxes and radio items: room for the caption's words (its access key's mark takes
+// no room) and four more letters, and a half line of air; measured on the owner window.
 TSize GetCaptionedControlSize(HWND owner, const std::wstring& caption);
 
 // Date and time pickers, measured on the picker itself with a sample of its widest text.

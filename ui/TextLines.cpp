@@ -37,11 +37,3 @@ TSize MeasureText(HDC dc, const std::wstring& text) {
     }
     return size;
 }
-
-void PaintText(HDC dc, const std::wstring& text, TPoint position) {
-    int y = position.y;
-    for (const std::wstring& line : SplitLines(text)) {
-        TextOutW(dc, position.x, y, line.c_str(), static_cast<int>(line.size()));
-        y += GetLineAdvance(GetLineExtent(dc, line).cy);
-    }
-}

@@ -9,6 +9,3 @@
 // Texts may hold several lines separated by '\n'; later lines are spaced at 120 % of their height.
 // A newline at the very end starts no further line, and an empty text has no lines.
 TSize MeasureText(HDC dc, const std::wstring& text);
-
-// Paints in the device context's current font, text colour and background mode.
-void PaintText(HDC dc, const std::wstring& text, TPoint position);

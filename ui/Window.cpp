@@ -10,8 +10,9 @@
 
 struct TWindow::TRecord {
     HWND Handle = nullptr;
-    TColor Background;
     std::vector<TControl*> Controls;
+    // The control that had the keyboard focus when the window was last deactivated.
+    HWND LastFocus = nullptr;
     int Dpi = DefaultDpi;
     // Made when first asked for: the hidden windows that only receive messages never need one.
     std::unique_ptr<TInterfaceFont> Font;
@@ -29,6 +30,11 @@ BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
     return TRUE;
 }
 
+BOOL CALLBACK TellChildOfColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 TWindow::TWindow(const std::wstring& title, bool visible, TDialogWindowList* dialogWindows)
@@ -42,8 +48,6 @@ TWindow::TWindow(const std::wstring& title, bool visible, TDialogWindowList* dia
 
     Record->Handle = CreateWindowExW(0, ClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    Record->Background = TColor{GetRValue(face), GetGValue(face), GetBValue(face)};
     SetPropW(Record->Handle, ControllingObjectProperty, this);
     Record->Dpi = GetWindowDpi(Record->Handle);
     if (visible) {
@@ -129,13 +133,6 @@ TSize TWindow::GetClientSize() const {
     return TSize{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-TColor TWindow::GetBackgroundColor() const { return Record->Background; }
-
-void TWindow::SetBackgroundColor(TColor color) {
-    Record->Background = color;
-    Invalidate();
-}
-
 void TWindow::Invalidate() { InvalidateRect(Record->Handle, nullptr, FALSE); }
 
 void TWindow::Redraw() {
@@ -146,6 +143,8 @@ void TWindow::Redraw() {
 void TWindow::SetOnSize(THandler handler) { OnSize = std::move(handler); }
 
 void TWindow::SetOnClose(THandler handler) { OnClose = std::move(handler); }
+
+void TWindow::SetOnFontChange(THandler handler) { OnFontChange = std::move(handler); }
 
 void TWindow::SetOnSessionEnd(THandler handler) { OnSessionEnd = std::move(handler); }
 
@@ -171,6 +170,9 @@ void TWindow::PrepareToShow(int restoreCommand) {
         ShowWindow(Record->Handle, restoreCommand);
     }
     MoveIntoWorkArea();
+    // A window opened with the mouse would otherwise hide the focus until a key is pressed; the
+    // access keys' underlines keep following the system's setting.
+    SendMessageW(Record->Handle, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 // Where the window fits, it stays where the system or the user put it; one that reaches past
@@ -194,19 +196,66 @@ void TWindow::ChangeDpi(int dpi, const RECT& suggested) {
     if (Record->Icons) {
         Record->Icons.reset(new TWindowIcons(Record->Handle, dpi));
     }
-    if (Record->Font) {
-        std::unique_ptr<TInterfaceFont> previous = std::move(Record->Font);
-        EnumChildWindows(Record->Handle, &SetChildFont, reinterpret_cast<LPARAM>(GetFont()));
-    }
-    // Controls that keep sizes of their own inside the native control hear of it too.
-    TMessage change{Record->Handle, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested), 0};
-    for (size_t i = 0; i < Record->Controls.size(); ++i) {
-        Record->Controls[i]->ProcessMessage(change);
-    }
+    ChangeFont();
     SetWindowPos(Record->Handle, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     RunHandler(OnSize);
     Invalidate();
+}
+
+// The new font reaches every native control first; then the controls hear of it, for what they
+// hand on or measure themselves (a date picker's drop-down calendar, a table's columns). Only then
+// does the old font go, so that no control is left naming a deleted one.
+void TWindow::ChangeFont() {
+    if (!Record->Font) {
+        return;
+    }
+    const std::unique_ptr<TInterfaceFont> previous = std::move(Record->Font);
+    const HFONT font = GetFont();
+    EnumChildWindows(Record->Handle, &SetChildFont, reinterpret_cast<LPARAM>(font));
+    TMessage change{Record->Handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE, 0};
+    for (size_t i = 0; i < Record->Controls.size(); ++i) {
+        Record->Controls[i]->ProcessMessage(change);
+    }
+}
+
+// The face is read at every paint; the common controls take new colours only when told, and a
+// top-level window has to tell them.
+void TWindow::FollowSystemColors() {
+    EnumChildWindows(Record->Handle, &TellChildOfColorChange, 0);
+    RedrawWindow(Record->Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// What the dialog keyboard handling asks a dialog for: the focus on a given control, or on the
+// next or previous one in tab order (an access key on a label moves on to the labelled field).
+void TWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
+    HWND target = reinterpret_cast<HWND>(wParam);
+    if (LOWORD(lParam) == 0) {
+        const HWND focus = GetFocus();
+        target = GetNextDlgTabItem(Record->Handle, IsChild(Record->Handle, focus) ? focus : nullptr, wParam != 0);
+    }
+    if (!target) {
+        return;
+    }
+    SetFocus(target);
+    // As on Tab, an edit box reached from the keyboard has its whole text chosen.
+    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageW(target, EM_SETSEL, 0, -1);
+    }
+}
+
+// An activated window gives the focus back to the control that had it, or to its first one;
+// left to itself it would take the focus and show it nowhere.
+bool TWindow::RestoreFocus() {
+    HWND target = Record->LastFocus;
+    if (!target || !IsChild(Record->Handle, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+        target = GetNextDlgTabItem(Record->Handle, nullptr, FALSE);
+    }
+    if (!target) {
+        return false;
+    }
+    SetFocus(target);
+    return true;
 }
 
 LRESULT TWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -216,6 +265,29 @@ LRESULT TWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DPICHANGED:
         ChangeDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETNONCLIENTMETRICS) {
+            ChangeFont();
+            RunHandler(OnSize);
+            RunHandler(OnFontChange);
+            Invalidate();
+        }
+        break;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        FollowSystemColors();
+        break;
+    case WM_NEXTDLGCTL:
+        MoveFocus(wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            Record->LastFocus = IsChild(Record->Handle, focus) ? focus : nullptr;
+        } else if (HIWORD(wParam) == 0 && RestoreFocus()) {
+            return 0;
+        }
+        break;
     case WM_PAINT:
         PaintDoubleBuffered();
         return 0;
@@ -258,7 +330,7 @@ void TWindow::PaintDoubleBuffered() {
         TFontSelection font(memory.GetHandle(), GetFont());
         {
             TObjectSelection pen(memory.GetHandle(), CreatePen(PS_NULL, 0, 0));
-            TObjectSelection brush(memory.GetHandle(), CreateSolidBrush(Record->Background.ToColorRef()));
+            TObjectSelection brush(memory.GetHandle(), CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
             Rectangle(memory.GetHandle(), 0, 0, size.width + 1, size.height + 1);
         }
         for (size_t i = 0; i < Record->Controls.size(); ++i) {

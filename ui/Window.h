@@ -23,8 +23,9 @@ struct TMessage {
 };
 
 // One top-level native window. Its controls get its messages, in registration order, and paint
-// onto its off-screen bitmap. Closing it only runs its close handler: it is never destroyed by
-// the user, only by its owner.
+// onto its off-screen bitmap, which is filled with the system's face colour. Closing it only runs
+// its close handler: it is never destroyed by the user, only by its owner. It follows the system's
+// colours and message font while it lives, and keeps the keyboard focus where the user left it.
 class TWindow {
 public:
     class TControl;
@@ -36,11 +37,13 @@ public:
 
     HWND GetHandle() const;
     // The interface font at the window's DPI; its controls get it, and measure and paint with it.
+    // It is made anew when the DPI or the system's message font changes.
     HFONT GetFont() const;
     int GetDpi() const;
     // A size in pixels at 96 dpi, at the window's DPI.
     int ScaleForDpi(int pixels) const;
-    // Shows the window restored if it was minimized, and inside its monitor's work area.
+    // Shows the window restored if it was minimized, and inside its monitor's work area. The
+    // keyboard focus is always drawn in it, whatever the system's keyboard cue setting.
     void Show(bool foreground);
     // Shows the window above the others once, without taking the keyboard from the active
     // window, and flashes its taskbar button until the user turns to it.
@@ -50,12 +53,13 @@ public:
     TPoint GetPosition() const;
     TSize GetSize() const;
     TSize GetClientSize() const;
-    TColor GetBackgroundColor() const;
-    void SetBackgroundColor(TColor color);
     void Invalidate();
     void Redraw();
     void SetOnSize(THandler handler);
     void SetOnClose(THandler handler);
+    // Runs after the system's message font changed and the window laid itself out again in the
+    // new font (its size handler ran): a window sized from its texts takes its new size here.
+    void SetOnFontChange(THandler handler);
     // Runs when the user's session ends (logoff, shutdown, restart). The window never holds the
     // session up; the system may end the process as soon as the handler returns.
     void SetOnSessionEnd(THandler handler);
@@ -66,12 +70,17 @@ private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void PaintDoubleBuffered();
     void ChangeDpi(int dpi, const RECT& suggested);
+    void ChangeFont();
+    void FollowSystemColors();
+    void MoveFocus(WPARAM wParam, LPARAM lParam);
+    bool RestoreFocus();
     void PrepareToShow(int restoreCommand);
     void MoveIntoWorkArea();
 
     std::unique_ptr<TRecord> Record;
     THandler OnSize;
     THandler OnClose;
+    THandler OnFontChange;
     THandler OnSessionEnd;
     TDialogWindowList* DialogWindows;
 };

@@ -3,7 +3,8 @@
 #include "texts/Help.h"
 #include "hotkeys/HotKeyBindingsFile.h"
 #include "store/FileContent.h"
-#include "texts/WideText.h"
+#include "store/Utf8Text.h"
+#include "ui/AccessKeyText.h"
 #include "windows/HotKeyEntry.h"
 
 #include <algorithm>
@@ -14,19 +15,19 @@ namespace {
 
 const char AddNotificationAction[] = "AddNotification";
 const char ViewAllNotificationsAction[] = "ViewAllNotifications";
-const char AddNotificationCaption[] = "Add reminder";
-const char ViewAllNotificationsCaption[] = "View all reminders";
+const wchar_t AddNotificationCaption[] = L"&Add reminder";
+const wchar_t ViewAllNotificationsCaption[] = L"&View all reminders";
 
 // A combination that the file cannot hold is refused rather than written: it would be gone at
 // the next reading, and the user would not know why.
-void AppendBinding(std::string& content, const char* action, const char* caption,
+void AppendBinding(std::string& content, const char* action, const wchar_t* caption,
                    THotKeysConfigWindow::THotKeyEntry& entry) {
     if (!entry.GetCheckBox().IsChecked()) {
         return;
     }
     const THotKeyBinding binding{action, entry.GetHotKeyField().GetHotKey()};
     if (!IsReadBackUnchanged(binding)) {
-        throw THotKeysConfigWindow::TUnsavableCombination(caption);
+        throw THotKeysConfigWindow::TUnsavableCombination(EncodeUtf8(RemoveAccessKeyMarks(caption)));
     }
     content += FormatHotKeyBinding(binding) + "\r\n";
 }
@@ -36,16 +37,17 @@ void AppendBinding(std::string& content, const char* action, const char* caption
 THotKeysConfigWindow::THotKeysConfigWindow(TDialogWindowList& dialogWindows, const std::wstring& hotKeysFilePath,
                                            const std::wstring& helpFilePath)
     : Window(L"Hot keys configuration", false, &dialogWindows),
-      AddEntry(new THotKeyEntry(Window, WidenUtf8(AddNotificationCaption))),
-      ListEntry(new THotKeyEntry(Window, WidenUtf8(ViewAllNotificationsCaption))),
-      SaveButton(Window, L"Save", true),
-      CancelButton(Window, L"Cancel", false),
-      HelpButton(Window, L"Help", false),
+      AddEntry(new THotKeyEntry(Window, AddNotificationCaption)),
+      ListEntry(new THotKeyEntry(Window, ViewAllNotificationsCaption)),
+      SaveButton(Window, L"&Save", true),
+      CancelButton(Window, L"&Cancel", false),
+      HelpButton(Window, L"&Help", false),
       CancelHandler(Window),
       HotKeysFilePath(hotKeysFilePath),
       HelpFilePath(helpFilePath) {
     Window.SetOnClose([this] { Close(); });
     Window.SetOnSize([this] { LayOut(); });
+    Window.SetOnFontChange([this] { TakeNeededSize(); });
     CancelButton.SetOnClick([this] { Close(); });
     HelpButton.SetOnClick([this] { ShowHelpTopic(L"/_configure_hot_keys.html", HelpFilePath); });
     SaveButton.SetOnClick([this] { Save(); });
@@ -61,11 +63,16 @@ void THotKeysConfigWindow::ShowHotKeys() {
     ListEntry->GetCheckBox().SetChecked(false);
     ReadHotKeysFile();
     LayOut();
+    TakeNeededSize();
+    Window.Show(true);
+    SetFocus(AddEntry->GetCheckBox().GetHandle());
+}
+
+void THotKeysConfigWindow::TakeNeededSize() {
     const TSize outer = Window.GetSize();
     const TSize client = Window.GetClientSize();
     Window.Move(Window.GetPosition(), TSize{NeededClientSize.width + outer.width - client.width,
                                             NeededClientSize.height + outer.height - client.height});
-    Window.Show(true);
 }
 
 // A later line for the same action wins; lines of other actions are left out, and so are gone

@@ -31,6 +31,7 @@ private:
     void Save();
     void Close();
     void LayOut();
+    void TakeNeededSize();
 
     TWindow Window;
     std::unique_ptr<THotKeyEntry> AddEntry;

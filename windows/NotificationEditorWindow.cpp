@@ -41,25 +41,30 @@ bool IsStillTheEditedReminder(const TNotification& stored, const TNotification& 
 TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDialogWindowList& dialogWindows,
                                                      const std::wstring& helpFilePath)
     : Window(L"Add reminder", false, &dialogWindows),
-      TextLabel(Window, L"Text", Window.GetBackgroundColor()),
-      ModeSelector(Window, {L"Fixed time", L"Countdown"}),
+      ModeSelector(Window, {L"&Fixed time", L"C&ountdown"}),
       DatePicker(Window),
       FixedTimePicker(Window, L""),
       CountdownPicker(Window, L"HH:mm:ss"),
+      TextLabel(Window, L"&Text"),
       TextBox(Window),
       RepeatChoice(Window),
-      RecordSoundButton(Window, L"Record sound"),
-      ReplayButton(Window, L"Replay", false),
-      RemoveSoundButton(Window, L"Remove sound", false),
-      SaveButton(Window, L"Save", true),
-      CancelButton(Window, L"Cancel", false),
-      HelpButton(Window, L"Help", false),
+      RecordSoundButton(Window, L"&Record sound"),
+      ReplayButton(Window, L"Re&play", false),
+      RemoveSoundButton(Window, L"Re&move sound", false),
+      SaveButton(Window, L"&Save", true),
+      CancelButton(Window, L"&Cancel", false),
+      HelpButton(Window, L"&Help", false),
       CancelHandler(Window),
       Db(db),
       HelpFilePath(helpFilePath),
       TemporarySoundPath(TemporaryFolder.GetPath() + L"/sound.pcm") {
+    // The pickers follow the choice before them, which names none of them.
+    DatePicker.SetAccessibleName(L"Date");
+    FixedTimePicker.SetAccessibleName(L"Time of day");
+    CountdownPicker.SetAccessibleName(L"Countdown time");
     Window.SetOnClose([this] { Close(); });
     Window.SetOnSize([this] { LayOut(); });
+    Window.SetOnFontChange([this] { Window.Move(Window.GetPosition(), WantedSize); });
     RecordSoundButton.SetOnPress([this] { StartRecording(); });
     RecordSoundButton.SetOnRelease([this] { StopRecording(); });
     ReplayButton.SetOnClick([this] { Replay(); });
@@ -104,7 +109,7 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
     Window.Show(true);
-    ModeSelector.Focus();
+    TextBox.FocusAndSelectAll();
 }
 
 void TNotificationEditorWindow::ShowDueTime(const TDateTimeText& due) {

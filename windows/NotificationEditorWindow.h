@@ -8,8 +8,8 @@
 #include "ui/ControlCancelHandler.h"
 #include "ui/ControlDatePicker.h"
 #include "ui/ControlEdit.h"
+#include "ui/ControlLabel.h"
 #include "ui/ControlRadioButtons.h"
-#include "ui/ControlText.h"
 #include "ui/ControlTimePicker.h"
 #include "ui/ControlTwoStateButton.h"
 #include "ui/Window.h"
@@ -52,12 +52,13 @@ private:
     void ShowDueTime(const TDateTimeText& due);
     TDateTimeText ReadDueTime() const;
 
+    // The controls in the order of the keyboard's Tab; a label just before the field it names.
     TWindow Window;
-    TControlText TextLabel;
     TControlRadioButtons ModeSelector;
     TControlDatePicker DatePicker;
     TControlTimePicker FixedTimePicker;
     TControlTimePicker CountdownPicker;
+    TControlLabel TextLabel;
     TControlEdit TextBox;
     TRepeatChoice RepeatChoice;
     TControlTwoStateButton RecordSoundButton;

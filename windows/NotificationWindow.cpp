@@ -10,20 +10,35 @@
 #include <algorithm>
 #include <initializer_list>
 
+namespace {
+
+// Controls made for each reminder come after the permanent ones; the keyboard's Tab and screen
+// readers still meet them first, in the order in which they stand on the window.
+void PutFirstInTabOrder(HWND control) {
+    SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 TNotificationWindow::TNotificationWindow(TDialogWindowList& dialogWindows, TNotificationsDb& store, TClock clock)
     : Store(store),
       Clock(std::move(clock)),
       Window(L"Notification", false, &dialogWindows),
-      Snooze5MinutesButton(Window, L"Snooze 5 min", false),
-      Snooze1HourButton(Window, L"Snooze 1 hour", false),
-      Snooze1DayButton(Window, L"Snooze 1 day", false),
-      CloseButton(Window, L"Close", true) {
+      Snooze5MinutesButton(Window, L"Snooze &5 min", false),
+      Snooze1HourButton(Window, L"Snooze 1 &hour", false),
+      Snooze1DayButton(Window, L"Snooze 1 &day", false),
+      CloseButton(Window, L"&Close", true) {
     Snooze5MinutesButton.SetOnClick([this] { Snooze("00:05:00", 1); });
     Snooze1HourButton.SetOnClick([this] { Snooze("01:00:00", 1); });
     Snooze1DayButton.SetOnClick([this] { Snooze("12:00:00", 2); });
     CloseButton.SetOnClick([this] { Dismiss(); });
     Window.SetOnClose([this] { Dismiss(); });
     Window.SetOnSize([this] { LayOut(); });
+    Window.SetOnFontChange([this] {
+        if (IsShowingNotification()) {
+            Window.Move(Window.GetPosition(), WantedSize);
+        }
+    });
 }
 
 TNotificationWindow::~TNotificationWindow() = default;
@@ -36,15 +51,19 @@ void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, co
         ShowWindow(Window.GetHandle(), SW_SHOWNOACTIVATE);
     }
     TextView.reset(new TControlTextView(Window, text.empty() ? L"<no text>" : text));
+    TextView->SetAccessibleName(L"Reminder");
+    PutFirstInTabOrder(TextView->GetHandle());
     Text = text;
     if (!soundFilePath.empty()) {
         SoundCopy.reset(new TNotificationSoundCopy(soundFilePath));
-        ReplaySoundButton.reset(new TControlButton(Window, L"Replay sound", false));
+        ReplaySoundButton.reset(new TControlButton(Window, L"&Replay sound", false));
         ReplaySoundButton->SetOnClick([this] { ReplaySound(); });
+        PutFirstInTabOrder(ReplaySoundButton->GetHandle());
     }
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
     Window.ShowInFrontWithoutActivating();
+    TextView->Announce();
     if (SoundCopy) {
         // The text is what matters: a missing sound device is reported, but the reminder stays
         // on screen instead of being held back for good.

@@ -50,17 +50,20 @@ TNotificationsListWindow::TNotificationsListWindow(TDialogWindowList& dialogWind
                                                    TNotificationEditorWindow& editor, const std::wstring& helpFilePath)
     : Window(L"List of reminders", false, &dialogWindows),
       Table(Window, MakeColumns()),
-      EditButton(Window, L"Edit", true),
-      HelpButton(Window, L"Help", false),
-      DeleteButton(Window, L"Delete", false),
+      EditButton(Window, L"&Edit", true),
+      HelpButton(Window, L"&Help", false),
+      DeleteButton(Window, L"&Delete", false),
       CancelHandler(Window),
       Db(db),
       HelpFilePath(helpFilePath) {
+    Table.SetAccessibleName(L"Reminders");
     UpdateButtons();
     Window.SetOnClose([this] { Window.Hide(); });
     Window.SetOnSize([this] { LayOut(); });
+    Window.SetOnFontChange([this] { Window.Move(Window.GetPosition(), WantedSize); });
     Table.SetOnSelect([this] { UpdateButtons(); });
     Table.SetOnDoubleClick([this, &editor] { EditSelected(editor); });
+    Table.SetOnDeleteKey([this] { DeleteSelected(); });
     EditButton.SetOnClick([this, &editor] { EditSelected(editor); });
     HelpButton.SetOnClick([this] { ShowHelpTopic(L"/_manage_reminders.html", HelpFilePath); });
     DeleteButton.SetOnClick([this] { DeleteSelected(); });

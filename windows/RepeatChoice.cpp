@@ -15,7 +15,9 @@ const wchar_t CountSample[] = L"999";
 }  // namespace
 
 TRepeatChoice::TRepeatChoice(TWindow& owner)
-    : Owner(owner), Repeats(owner, L"Repeat every"), Count(owner), Unit(owner, UnitChoices) {
+    : Owner(owner), Repeats(owner, L"Repeat &every"), Count(owner), Unit(owner, UnitChoices) {
+    Count.SetAccessibleName(L"Repeat count");
+    Unit.SetAccessibleName(L"Repeat unit");
     const LONG_PTR style = GetWindowLongPtrW(Count.GetHandle(), GWL_STYLE);
     SetWindowLongPtrW(Count.GetHandle(), GWL_STYLE, style | ES_NUMBER);
     SendMessageW(Count.GetHandle(), EM_LIMITTEXT, 3, 0);

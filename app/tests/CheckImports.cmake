@@ -1,8 +1,9 @@
 # Checks that the program imports only libraries that Windows loads from the system folder
-# whatever folder the program sits in: its known libraries, and comctl32 through the manifest.
-# Any other one would be looked for beside the program first.
+# whatever folder the program sits in: its known libraries (ole32 among them, which loads the
+# accessibility library by its registered path), and comctl32 through the manifest. Any other one
+# would be looked for beside the program first.
 cmake_minimum_required(VERSION 3.20)
-set(allowed kernel32.dll user32.dll gdi32.dll shell32.dll advapi32.dll msvcrt.dll comctl32.dll)
+set(allowed kernel32.dll user32.dll gdi32.dll shell32.dll advapi32.dll msvcrt.dll comctl32.dll ole32.dll)
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} could not read ${EXE}")

@@ -9,6 +9,7 @@
 #include "windows/NotificationEditorWindow.h"
 #include "windows/NotificationWindow.h"
 
+#include "tests/support/DesktopDriver.h"
 #include "tests/support/FileOpenCounter.h"
 #include "tests/support/MessagePumping.h"
 #include "tests/support/UnixCommand.h"
@@ -38,7 +39,7 @@ std::vector<std::wstring> StoredTexts(TNotificationsDb& store) {
     return texts;
 }
 
-HWND FindButton(HWND window, const wchar_t* caption) { return FindWindowExW(window, nullptr, L"Button", caption); }
+HWND FindButton(HWND window, const wchar_t* caption) { return FindControl(window, L"Button", caption); }
 
 // Runs once as a window comes on screen: the user acting in a modal loop run while the reminder is
 // shown (the report of a note that cannot play).

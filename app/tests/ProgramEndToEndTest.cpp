@@ -261,6 +261,49 @@ TEST_F(ProgramEndToEnd, AReminderGoesFromHotKeyToNotificationToSnoozeToListToDel
     EXPECT_TRUE(tray == nullptr || !IsWindowVisible(tray)) << "the icon stayed in the tray";
 }
 
+// Adding, saving, snoozing, editing, closing and deleting with the keyboard alone, through the
+// program's own message loop. A reminder appears without taking the keyboard; the user turns to
+// it as a window manager's Alt+Tab would.
+TEST_F(ProgramEndToEnd, TheKeyboardAloneAddsSnoozesEditsClosesAndDeletes) {
+    WriteWholeFile(GetDataFolder() / L"hotkeys", "AddNotification:Ctrl-Alt-N\r\nViewAllNotifications:Ctrl-Alt-L\r\n");
+    Start();
+    TFocusTarget focus;
+    const auto turnTo = [](HWND window) { return SetForegroundWindow(window) && FocusWindow(window); };
+    // The text box has the focus first. A countdown of nothing at all, whichever of its fields the
+    // picker starts on: the reminder falls due at once.
+    const std::string noCountdown = "alt+o Tab 0 0 Right 0 0 Right 0 0 Right 0 0";
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
+    HWND editor = WaitForWindow(L"Add reminder");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(PressKeys(noCountdown + " alt+t") && TypeText("Buy milk") && PressKeys("alt+s"));
+    ASSERT_TRUE(WaitUntilHidden(editor, 5000));
+
+    HWND notification = WaitForWindow(L"Notification", 15000);
+    ASSERT_TRUE(notification && turnTo(notification) && PressKeys("alt+5"));
+    ASSERT_TRUE(WaitUntilHidden(notification, 5000));
+    ASSERT_EQ(ReadStoreLines().size(), 1u) << "not snoozed";
+    EXPECT_EQ(ReadStoreLines()[0].substr(19), "||Buy milk");
+
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+l"));
+    ASSERT_NE(WaitForWindow(L"List of reminders"), nullptr);
+    ASSERT_TRUE(PressKeys("Return"));
+    editor = WaitForWindow(L"Edit reminder");
+    ASSERT_TRUE(editor && PressKeys(noCountdown + " alt+s"));
+    notification = WaitForWindow(L"Notification", 15000);
+    ASSERT_TRUE(notification && turnTo(notification) && PressKeys("Return"));
+    ASSERT_TRUE(WaitUntilHidden(notification, 5000));
+    EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000)) << "the snoozed one stayed beside its edit";
+
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
+    ASSERT_NE(WaitForWindow(L"Add reminder"), nullptr);
+    ASSERT_TRUE(PressKeys("alt+o alt+s"));
+    ASSERT_TRUE(WaitFor([] { return ReadStoreLines().size() == 1; }, 3000));
+    ASSERT_TRUE(focus.PressGlobally("ctrl+alt+l"));
+    ASSERT_NE(WaitForWindow(L"List of reminders"), nullptr);
+    ASSERT_TRUE(PressKeys("Delete"));
+    EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000)) << "not deleted";
+}
+
 TEST_F(ProgramEndToEnd, OverdueRemindersAreShownOneAfterAnotherEarliestFirst) {
     WriteWholeFile(GetDataFolder() / L"notifications",
               "2001.01.01 10:00:00||first\r\n2001.01.02 10:00:00||second\r\n2001.01.03 10:00:00||third\r\n");

@@ -23,19 +23,17 @@ private:
 
 }  // namespace
 
-int ShowPopupMenu(const std::vector<std::wstring>& captions) {
+int ShowPopupMenu(const std::vector<std::wstring>& captions, TPoint anchor) {
     TPopupMenuHandle menu;
     for (size_t index = 0; index < captions.size(); ++index) {
         AppendMenuW(menu.Get(), MF_STRING, index + 1, captions[index].c_str());
     }
     SetMenuDefaultItem(menu.Get(), 0, TRUE);
-    POINT cursor{};
-    GetCursorPos(&cursor);
     // A menu of a program that is not in the foreground would not close when the user clicks
     // elsewhere.
     TWindow owner(L"dummy", false, nullptr);
     SetForegroundWindow(owner.GetHandle());
-    const int command = static_cast<int>(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY, cursor.x, cursor.y,
+    const int command = static_cast<int>(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY, anchor.x, anchor.y,
                                                          0, owner.GetHandle(), nullptr));
     // Lets the menu close properly when it was dismissed by switching to another program.
     PostMessageW(owner.GetHandle(), WM_NULL, 0, 0);

@@ -8,8 +8,8 @@ TTrayIcon::TTrayIcon(const std::wstring& executablePath, int iconIndex, const st
 
 TTrayIcon::~TTrayIcon() = default;
 
-void TTrayIcon::SetOnMenuRequest(THandler handler) { Control->SetOnMenuRequest(std::move(handler)); }
+void TTrayIcon::SetOnMenuRequest(TMenuRequestHandler handler) { Control->SetOnMenuRequest(std::move(handler)); }
 
-void TTrayIcon::SetOnDoubleClick(THandler handler) { Control->SetOnDoubleClick(std::move(handler)); }
+void TTrayIcon::SetOnSelect(THandler handler) { Control->SetOnSelect(std::move(handler)); }
 
 void TTrayIcon::SetTooltip(const std::wstring& tooltip) { Control->SetTooltip(tooltip); }

@@ -1,5 +1,7 @@
 #include "app/tray/TrayNotificationControl.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstddef>
 
@@ -30,6 +32,7 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     Record.uCallbackMessage = CallbackMessage;
     Record.hIcon = Icon.GetHandle();
     CopyTooltip(tooltip);
+    Record.uVersion = NOTIFYICON_VERSION_4;
     // The shell that announces its restart runs without elevation; an elevated instance hears it
     // only through the message filter. A refusal changes nothing for one that is not elevated.
     if (ShellRestartMessage != 0) {
@@ -43,9 +46,11 @@ TTrayIcon::TNotificationControl::~TNotificationControl() {
     Shell_NotifyIconW(NIM_DELETE, &Record);
 }
 
-void TTrayIcon::TNotificationControl::SetOnMenuRequest(THandler handler) { OnMenuRequest = std::move(handler); }
+void TTrayIcon::TNotificationControl::SetOnMenuRequest(TMenuRequestHandler handler) {
+    OnMenuRequest = std::move(handler);
+}
 
-void TTrayIcon::TNotificationControl::SetOnDoubleClick(THandler handler) { OnDoubleClick = std::move(handler); }
+void TTrayIcon::TNotificationControl::SetOnSelect(THandler handler) { OnSelect = std::move(handler); }
 
 void TTrayIcon::TNotificationControl::SetTooltip(const std::wstring& tooltip) {
     CopyTooltip(tooltip);
@@ -79,9 +84,13 @@ void TTrayIcon::TNotificationControl::RetryAddingIcon() {
 }
 
 // The shell also refuses to add an icon that it still holds, which then only needs to be
-// brought up to date.
+// brought up to date. The callback version belongs to the icon: a restarted shell forgot both.
 bool TTrayIcon::TNotificationControl::PutIconInPlace() {
-    return Shell_NotifyIconW(NIM_ADD, &Record) || Shell_NotifyIconW(NIM_MODIFY, &Record);
+    if (!Shell_NotifyIconW(NIM_ADD, &Record) && !Shell_NotifyIconW(NIM_MODIFY, &Record)) {
+        return false;
+    }
+    Shell_NotifyIconW(NIM_SETVERSION, &Record);
+    return true;
 }
 
 bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {
@@ -97,17 +106,43 @@ bool TTrayIcon::TNotificationControl::ProcessMessage(TMessage& message) {
     if (message.message != CallbackMessage) {
         return false;
     }
-    switch (LOWORD(message.lParam)) {
-    case WM_RBUTTONUP:
+    FollowEvent(LOWORD(message.lParam), TPoint{GET_X_LPARAM(message.wParam), GET_Y_LPARAM(message.wParam)});
+    message.result = 0;
+    return true;
+}
+
+// The right button's release is followed by WM_CONTEXTMENU, which alone opens the menu.
+void TTrayIcon::TNotificationControl::FollowEvent(UINT event, TPoint anchor) {
+    switch (event) {
     case WM_CONTEXTMENU:
-        RunHandler(OnMenuRequest);
+        if (OnMenuRequest && !OnMenuRequest(anchor)) {
+            Shell_NotifyIconW(NIM_SETFOCUS, &Record);
+        }
         break;
     case WM_LBUTTONDBLCLK:
-        RunHandler(OnDoubleClick);
+        RunHandler(OnSelect);
+        break;
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        FollowSelection(event);
         break;
     default:
         break;
     }
-    message.result = 0;
-    return true;
+    PreviousEvent = event;
+}
+
+// The shell follows every release of the left button with NIN_SELECT: a single click must not
+// open anything. Enter on the icon arrives as two selections, Space as one.
+void TTrayIcon::TNotificationControl::FollowSelection(UINT event) {
+    if (event == NIN_SELECT && PreviousEvent == WM_LBUTTONUP) {
+        return;
+    }
+    const DWORD now = GetTickCount();
+    if (SelectedFromKeyboard && now - KeyboardSelectionTime < GetDoubleClickTime()) {
+        return;
+    }
+    SelectedFromKeyboard = true;
+    KeyboardSelectionTime = now;
+    RunHandler(OnSelect);
 }

@@ -7,8 +7,9 @@
 #include <shellapi.h>
 
 // Adds the icon to the notification area for its lifetime and turns the shell's callback
-// messages, which reach its window as WM_USER, into the menu and double-click handlers. A shell
-// that restarts forgets every icon and announces itself with "TaskbarCreated", which only
+// messages, which reach its window as WM_USER in the form of callback version 4 (the event in the
+// low word of lParam, the icon's anchor point in wParam), into the menu and select handlers. A
+// shell that restarts forgets every icon and announces itself with "TaskbarCreated", which only
 // top-level windows receive: the icon is added again then. An icon the shell refuses is tried
 // again every two seconds for a minute, on timer 1 of the window.
 class TTrayIcon::TNotificationControl : public TWindow::TControl {
@@ -17,8 +18,8 @@ public:
                          const std::wstring& tooltip);
     ~TNotificationControl() override;
 
-    void SetOnMenuRequest(THandler handler);
-    void SetOnDoubleClick(THandler handler);
+    void SetOnMenuRequest(TMenuRequestHandler handler);
+    void SetOnSelect(THandler handler);
     // Brings the shell's tooltip up to date; cut like the first one.
     void SetTooltip(const std::wstring& tooltip);
     // The record as handed to the shell.
@@ -31,11 +32,16 @@ private:
     void RetryAddingIcon();
     bool PutIconInPlace();
     void CopyTooltip(const std::wstring& tooltip);
+    void FollowEvent(UINT event, TPoint anchor);
+    void FollowSelection(UINT event);
 
     TExtractedIcon Icon;
     NOTIFYICONDATAW Record;
-    THandler OnMenuRequest;
-    THandler OnDoubleClick;
+    TMenuRequestHandler OnMenuRequest;
+    THandler OnSelect;
     UINT ShellRestartMessage;
     int RetriesLeft = 0;
+    UINT PreviousEvent = 0;
+    bool SelectedFromKeyboard = false;
+    DWORD KeyboardSelectionTime = 0;
 };

@@ -135,6 +135,23 @@ TEST(NotificationsDbTest, CallsEachLiveWatcherOncePerChange) {
     EXPECT_EQ(seenByWatcher, L"");
 }
 
+// The change notification of the data file's folder tells the store's own changes from others'
+// only by the lines it finds.
+TEST(NotificationsDbTest, ReportsTheChangesOfOtherProgramsOnceAndItsOwnNeverTwice) {
+    const TStoreTestFolder folder;
+    TNotificationsDb db(folder.GetDataPath());
+    int calls = 0;
+    const TNotificationsDb::TWatcher watcher(db, [&calls] { ++calls; });
+    db.AddNotification(TNotification("2011.05.05 22:00:00", L"own"));
+    db.ReportOutsideChanges();
+    EXPECT_EQ(calls, 1);
+    ASSERT_TRUE(ReplaceFileContent(folder.GetDataPath(), "2011.05.04 22:00:00||other\r\n2011.05.05 22:00:00||own\r\n"));
+    db.ReportOutsideChanges();
+    db.ReportOutsideChanges();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(ListTexts(db), std::vector<std::wstring>({L"other", L"own"}));
+}
+
 TEST(NotificationsDbTest, NeverCallsAWatcherThatEndedDuringAnotherCallback) {
     const TStoreTestFolder folder;
     TNotificationsDb db(folder.GetDataPath());

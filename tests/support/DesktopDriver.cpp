@@ -2,6 +2,7 @@
 
 #include "tests/support/UnixCommand.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -37,7 +38,9 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM context) {
     GetClassNameW(window, className, 64);
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
-    if (lstrcmpiW(className, search->ClassName.c_str()) == 0 && (search->Text.empty() || search->Text == text)) {
+    std::wstring shown = text;
+    shown.erase(std::remove(shown.begin(), shown.end(), L'&'), shown.end());
+    if (lstrcmpiW(className, search->ClassName.c_str()) == 0 && (search->Text.empty() || search->Text == shown)) {
         search->Found = window;
         return FALSE;
     }

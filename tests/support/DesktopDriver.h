@@ -11,7 +11,8 @@
 HWND WaitForVisibleWindow(DWORD processId, const std::wstring& title, DWORD milliseconds);
 bool WaitUntilHidden(HWND window, DWORD milliseconds);
 
-// A child control of a window by its class (case-insensitive) and, when given, its exact text.
+// A child control of a window by its class (case-insensitive) and, when given, the text it shows
+// (its exact text without access key marks).
 HWND FindControl(HWND parent, const std::wstring& className, const std::wstring& text = L"");
 
 // Moves the mouse to the middle of the window (or to an offset from its top-left corner) and

@@ -7,9 +7,9 @@ TControlShowcase::TControlShowcase()
       Button(Window, L"Save", true),
       TwoStateButton(Window, L"Record sound"),
       CheckBox(Window, L"AddNotification"),
+      Label(Window, L"&Text"),
       Edit(Window),
       Link(Window, L"Nudgely on the web", L"http://localhost/"),
-      Text(Window, L"A label\nof two lines", TColor{255, 255, 200}),
       DatePicker(Window),
       TimePicker(Window, L""),
       CountdownPicker(Window, L"HH:mm:ss"),
@@ -34,10 +34,9 @@ TControlShowcase::TControlShowcase()
     Place(Button.GetHandle(), Button.GetPreferredSize());
     Place(TwoStateButton.GetHandle(), TwoStateButton.GetPreferredSize());
     Place(CheckBox.GetHandle(), CheckBox.GetPreferredSize());
+    Place(Label.GetHandle(), Label.GetPreferredSize());
     Place(Edit.GetHandle(), Edit.GetPreferredSize(L"Send a gift to sister"));
     Place(Link.GetHandle(), Link.GetPreferredSize());
-    Place(nullptr, Text.GetPreferredSize());
-    Text.Move(Placements.back().position, Placements.back().size);
     Place(DatePicker.GetHandle(), DatePicker.GetPreferredSize());
     Place(TimePicker.GetHandle(), TimePicker.GetPreferredSize());
     Place(CountdownPicker.GetHandle(), CountdownPicker.GetPreferredSize());
@@ -55,9 +54,7 @@ TControlShowcase::TControlShowcase()
 
 void TControlShowcase::Place(HWND handle, TSize size) {
     const TPoint position{5, NextTop};
-    if (handle) {
-        MoveWindow(handle, position.x, position.y, size.width, size.height, TRUE);
-    }
+    MoveWindow(handle, position.x, position.y, size.width, size.height, TRUE);
     Placements.push_back(TPlacement{handle, position, size});
     NextTop += size.height + 5;
     Widest = std::max(Widest, size.width);

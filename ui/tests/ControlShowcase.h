@@ -6,10 +6,10 @@
 #include "ui/ControlDatePicker.h"
 #include "ui/ControlEdit.h"
 #include "ui/ControlHotKey.h"
+#include "ui/ControlLabel.h"
 #include "ui/ControlLink.h"
 #include "ui/ControlRadioButtons.h"
 #include "ui/ControlTable.h"
-#include "ui/ControlText.h"
 #include "ui/ControlTimePicker.h"
 #include "ui/ControlTwoStateButton.h"
 
@@ -20,7 +20,7 @@
 class TControlShowcase {
 public:
     struct TPlacement {
-        HWND handle;  // null for the windowless label
+        HWND handle;
         TPoint position;
         TSize size;
     };
@@ -37,9 +37,9 @@ private:
     TControlButton Button;
     TControlTwoStateButton TwoStateButton;
     TControlCheckBox CheckBox;
+    TControlLabel Label;
     TControlEdit Edit;
     TControlLink Link;
-    TControlText Text;
     TControlDatePicker DatePicker;
     TControlTimePicker TimePicker;
     TControlTimePicker CountdownPicker;

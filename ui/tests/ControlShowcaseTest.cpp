@@ -17,13 +17,11 @@ TEST(ControlShowcase, EveryControlIsShownAtItsPreferredSizeWithoutOverlap) {
         if (i > 0) {
             EXPECT_GE(placement.position.y, placements[i - 1].position.y + placements[i - 1].size.height) << i;
         }
-        if (placement.handle) {
-            EXPECT_TRUE(IsWindowVisible(placement.handle)) << i;
-            RECT rect{};
-            GetWindowRect(placement.handle, &rect);
-            EXPECT_EQ(rect.right - rect.left, placement.size.width) << i;
-            EXPECT_EQ(rect.bottom - rect.top, placement.size.height) << i;
-        }
+        EXPECT_TRUE(IsWindowVisible(placement.handle)) << i;
+        RECT rect{};
+        GetWindowRect(placement.handle, &rect);
+        EXPECT_EQ(rect.right - rect.left, placement.size.width) << i;
+        EXPECT_EQ(rect.bottom - rect.top, placement.size.height) << i;
     }
     const TSize client = showcase.GetWindow().GetClientSize();
     EXPECT_GE(client.height, placements.back().position.y + placements.back().size.height);

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 SIZE GetExtent(HDC dc, const std::wstring& line) {
@@ -14,10 +12,10 @@ SIZE GetExtent(HDC dc, const std::wstring& line) {
     return extent;
 }
 
-// A white bitmap on a memory device context, for painting text and finding its ink.
+// A white bitmap on a memory device context.
 class TCanvas {
 public:
-    TCanvas(int width, int height) : Screen(nullptr), Memory(Screen.GetHandle()), Width(width), Height(height) {
+    TCanvas(int width, int height) : Screen(nullptr), Memory(Screen.GetHandle()) {
         Bitmap = CreateCompatibleBitmap(Screen.GetHandle(), width, height);
         Previous = SelectObject(Memory.GetHandle(), Bitmap);
         RECT all{0, 0, width, height};
@@ -29,28 +27,9 @@ public:
     }
     HDC GetHandle() const { return Memory.GetHandle(); }
 
-    // The rows on which some ink starts after a blank row: the tops of painted text lines.
-    std::vector<int> FindInkRowStarts() const {
-        std::vector<int> starts;
-        bool previousRowInked = false;
-        for (int y = 0; y < Height; ++y) {
-            bool inked = false;
-            for (int x = 0; x < Width && !inked; ++x) {
-                inked = GetPixel(Memory.GetHandle(), x, y) != RGB(255, 255, 255);
-            }
-            if (inked && !previousRowInked) {
-                starts.push_back(y);
-            }
-            previousRowInked = inked;
-        }
-        return starts;
-    }
-
 private:
     TDeviceContext Screen;
     TMemoryDeviceContext Memory;
-    int Width;
-    int Height;
     HBITMAP Bitmap;
     HGDIOBJ Previous;
 };
@@ -92,33 +71,6 @@ TEST(MeasureText, ACarriageReturnStaysPartOfItsLine) {
     EXPECT_EQ(MeasureText(screen.GetHandle(), L"ab\rcd"), (TSize{line.cx, line.cy}));
 }
 
-TEST(PaintText, PaintsEachLineSixFifthsOfALineBelowThePreviousOne) {
-    TCanvas canvas(200, 200);
-    const int height = GetExtent(canvas.GetHandle(), L"H").cy;
-    const int advance = (6 * height) / 5;
-
-    PaintText(canvas.GetHandle(), L"H\nH\nH", TPoint{10, 20});
-
-    const std::vector<int> starts = canvas.FindInkRowStarts();
-    ASSERT_EQ(starts.size(), 3u);
-    EXPECT_GE(starts[0], 20);
-    EXPECT_LT(starts[0], 20 + height);
-    EXPECT_EQ(starts[1] - starts[0], advance);
-    EXPECT_EQ(starts[2] - starts[1], advance);
-}
-
-TEST(PaintText, AnEmptyLineLeavesItsRoomAndAnEmptyTextPaintsNothing) {
-    TCanvas canvas(200, 200);
-    PaintText(canvas.GetHandle(), L"", TPoint{0, 0});
-    EXPECT_TRUE(canvas.FindInkRowStarts().empty());
-
-    const HDC dc = canvas.GetHandle();
-    PaintText(dc, L"H\n\nH", TPoint{0, 0});
-    const std::vector<int> starts = canvas.FindInkRowStarts();
-    ASSERT_EQ(starts.size(), 2u);
-    EXPECT_EQ(starts[1] - starts[0], (6 * GetExtent(dc, L"").cy) / 5 + (6 * GetExtent(dc, L"H").cy) / 5);
-}
-
 TEST(DeviceContextHolders, ASelectionPutsThePreviousObjectBackAndDeletesItsOwn) {
     TCanvas canvas(10, 10);
     const HDC dc = canvas.GetHandle();
@@ -142,5 +94,8 @@ TEST(SizeRules, CaptionedControlsAddFourLettersOfWidthAndHalfALineOfHeight) {
               (TSize{caption.width + margin, (3 * caption.height) / 2}));
     const TSize twoLines = MeasureText(screen.GetHandle(), L"Record\nsound");
     EXPECT_EQ(GetCaptionedControlSize(nullptr, L"Record\nsound").height, (3 * twoLines.height) / 2);
+    // An access key's mark takes no room; a doubled one stands for itself.
+    EXPECT_EQ(GetCaptionedControlSize(nullptr, L"&Record sound"), GetCaptionedControlSize(nullptr, L"Record sound"));
+    EXPECT_EQ(GetCaptionedControlSize(nullptr, L"R&&&D").width, MeasureText(screen.GetHandle(), L"R&D").width + margin);
 }
 

@@ -57,7 +57,7 @@ TEST_F(EditorTest, ANewReminderStartsNowInFixedTimeModeWithEverythingElseCleared
     EXPECT_EQ(ReadText(GetTextBox()), L"");
     EXPECT_TRUE(IsChecked(GetButton(L"Fixed time")));
     EXPECT_FALSE(IsChecked(GetButton(L"Countdown")));
-    EXPECT_EQ(GetFocus(), GetButton(L"Fixed time"));
+    EXPECT_EQ(GetFocus(), GetTextBox());
     EXPECT_TRUE(IsWindowEnabled(GetDatePicker()));
     EXPECT_TRUE(IsWindowEnabled(GetFixedTimePicker()));
     EXPECT_FALSE(IsWindowEnabled(GetCountdownPicker()));

@@ -56,6 +56,7 @@ TEST_F(HotKeysConfigWindowTest, TheDefaultFileShowsAddReminderOnCtrlAltNAndNoLis
     ShowWithFile(DefaultFile);
 
     EXPECT_TRUE(IsWindowVisible(GetHandle()));
+    EXPECT_EQ(GetFocus(), AddCheckBox());
     EXPECT_TRUE(IsChecked(AddCheckBox()));
     EXPECT_TRUE(IsWindowEnabled(AddField()));
     EXPECT_EQ(ReadCombination(AddField()), MAKEWORD('N', HOTKEYF_CONTROL | HOTKEYF_ALT));
@@ -63,6 +64,12 @@ TEST_F(HotKeysConfigWindowTest, TheDefaultFileShowsAddReminderOnCtrlAltNAndNoLis
     EXPECT_FALSE(IsWindowEnabled(ListField()));
     EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
     EXPECT_EQ(ClosedCount, 0);
+    // Alt+A typed into a hot key field is a combination there, not the check box's access key.
+    SetFocus(AddField());
+    PostMessageW(AddField(), WM_SYSCHAR, 'a', 0x20000001);
+    PostQuitMessage(0);
+    RunMessageLoop(DialogWindows);
+    EXPECT_TRUE(IsChecked(AddCheckBox()));
 }
 
 TEST_F(HotKeysConfigWindowTest, SavingWritesOneLinePerCheckedActionAndThenReloads) {

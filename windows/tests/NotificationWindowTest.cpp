@@ -31,6 +31,14 @@ std::wstring GetTemporaryFolder() {
     return path;
 }
 
+int Announcements = 0;
+
+void CALLBACK CountAnnouncement(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    wchar_t kind[16] = {};
+    GetClassNameW(window, kind, 16);
+    Announcements += object == OBJID_CLIENT && child == CHILDID_SELF && lstrcmpiW(kind, L"Edit") == 0 ? 1 : 0;
+}
+
 class NotificationWindowTest : public ::testing::Test {
 protected:
     ~NotificationWindowTest() override { SetHandlerFailureReporter(nullptr); }
@@ -209,6 +217,29 @@ TEST_F(NotificationWindowTest, CloseTheCloseBoxAndEnterDismissButEscapeDoesNot) 
     EXPECT_FALSE(Window.IsShowingNotification());
 
     EXPECT_TRUE(ReadStore().empty());
+}
+
+// A reminder appears without taking the keyboard: screen readers hear of its text through a
+// live region, or an alert where the system has none (Wine says it is Windows 7).
+TEST_F(NotificationWindowTest, EachShownReminderIsAnnouncedOnceAndSnoozeOrCloseAnnounceNothing) {
+    std::vector<HWINEVENTHOOK> hooks;
+    for (DWORD event : {DWORD{EVENT_SYSTEM_ALERT}, DWORD{0x8019}}) {
+        hooks.push_back(SetWinEventHook(event, event, nullptr, CountAnnouncement, GetCurrentProcessId(), 0,
+                                        WINEVENT_OUTOFCONTEXT));
+    }
+    std::vector<int> counts;
+    for (const wchar_t* way : {L"Snooze 5 min", L"Close"}) {
+        Window.ShowNotification(L"", L"Stand up");
+        PumpMessagesFor(200);
+        counts.push_back(Announcements);
+        Click(FindButton(GetHandle(), way));
+        PumpMessagesFor(200);
+        counts.push_back(Announcements);
+    }
+    for (HWINEVENTHOOK hook : hooks) {
+        UnhookWinEvent(hook);
+    }
+    EXPECT_EQ(counts, (std::vector<int>{1, 1, 2, 2}));
 }
 
 // However long the text, the window stays inside the work area, its lines no wider than half

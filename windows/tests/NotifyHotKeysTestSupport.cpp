@@ -1,5 +1,7 @@
 #include "NotifyHotKeysTestSupport.h"
 
+#include "ui/AccessKeyText.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -8,7 +10,14 @@
 HWND FindTopLevelWindow(const std::wstring& title) { return FindWindowW(L"TWindow", title.c_str()); }
 
 HWND FindButton(HWND window, const std::wstring& caption) {
-    return FindWindowExW(window, nullptr, L"button", caption.c_str());
+    for (HWND button : FindChildrenByClass(window, L"button")) {
+        wchar_t text[128] = {};
+        GetWindowTextW(button, text, 128);
+        if (RemoveAccessKeyMarks(text) == caption) {
+            return button;
+        }
+    }
+    return nullptr;
 }
 
 std::vector<HWND> FindChildrenByClass(HWND window, const std::wstring& className) {

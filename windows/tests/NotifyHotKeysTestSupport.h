@@ -15,7 +15,8 @@
 // presses keys through the dialog handling of the message loop.
 
 HWND FindTopLevelWindow(const std::wstring& title);
-// The child button (push button or check box) with this caption; null when there is none.
+// The child button (push button or check box) that shows this caption (its access key's mark
+// aside); null when there is none.
 HWND FindButton(HWND window, const std::wstring& caption);
 // The children of this class, top to bottom.
 std::vector<HWND> FindChildrenByClass(HWND window, const std::wstring& className);

@@ -1,5 +1,7 @@
 #include "windows/tests/WindowDriver.h"
 
+#include "ui/AccessKeyText.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -56,7 +58,7 @@ std::vector<HWND> FindControls(HWND window, const std::wstring& className) {
 
 HWND FindControl(HWND window, const std::wstring& className, const std::wstring& caption) {
     for (HWND control : FindControls(window, className)) {
-        if (ReadText(control) == caption) {
+        if (RemoveAccessKeyMarks(ReadText(control)) == caption) {
             return control;
         }
     }

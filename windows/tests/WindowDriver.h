@@ -16,7 +16,8 @@
 HWND FindProgramWindow(const std::wstring& title);
 // The child controls of a window class ("button", "edit", "SysDateTimePick32"), in creation order.
 std::vector<HWND> FindControls(HWND window, const std::wstring& className);
-// The control of that class with that caption; the test fails when there is none.
+// The control of that class that shows that caption (its access key's mark aside); the test
+// fails when there is none.
 HWND FindControl(HWND window, const std::wstring& className, const std::wstring& caption);
 HWND FindButton(HWND window, const std::wstring& caption);
 std::wstring ReadText(HWND window);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -15,6 +16,7 @@ struct TMenuUser {
     std::vector<WPARAM> keys;
     std::vector<std::wstring> captionsSeen;
     int defaultSeen = -2;
+    RECT placeSeen{};
     bool done = false;
 };
 
@@ -32,8 +34,13 @@ void CALLBACK UseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
         CurrentUser->captionsSeen.push_back(caption);
     }
     CurrentUser->defaultSeen = static_cast<int>(GetMenuDefaultItem(menu, TRUE, 0));
+    GetWindowRect(menuWindow, &CurrentUser->placeSeen);
     for (WPARAM key : CurrentUser->keys) {
         PostMessageW(menuWindow, WM_KEYDOWN, key, 0);
+        // A letter reaches a menu as a character, as the message loop would translate it.
+        if (key >= 'A' && key <= 'Z') {
+            PostMessageW(menuWindow, WM_CHAR, key - 'A' + 'a', 0);
+        }
         PostMessageW(menuWindow, WM_KEYUP, key, 0);
     }
     CurrentUser->done = true;
@@ -71,17 +78,24 @@ int CountDummyWindows() {
     return count;
 }
 
-const std::vector<std::wstring> Captions = {L"Add", L"View all reminders", L"Configure hot keys", L"Help", L"Quit"};
+const std::vector<std::wstring> Captions = {L"&Add", L"&View all reminders", L"&Configure hot keys", L"&Help",
+                                            L"&Quit"};
+const TPoint Anchor{300, 200};
 
 }  // namespace
 
-TEST(PopupMenu, ShowsTheCaptionsWithTheFirstAsDefaultAndReturnsTheChosenIndex) {
-    TMenuUser user;
-    user.keys = {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN};
-    TMenuUserTimer timer(user);
-    EXPECT_EQ(ShowPopupMenu(Captions), 2);
-    EXPECT_EQ(user.captionsSeen, Captions);
-    EXPECT_EQ(user.defaultSeen, 0);
+TEST(PopupMenu, ShowsTheCaptionsAtTheAnchorWithTheFirstAsDefaultAndReturnsTheChosenIndex) {
+    for (const auto& [keys, chosen] : std::vector<std::pair<std::vector<WPARAM>, int>>{
+             {{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, 2}, {{'H'}, 3}}) {
+        TMenuUser user;
+        user.keys = keys;
+        TMenuUserTimer timer(user);
+        EXPECT_EQ(ShowPopupMenu(Captions, Anchor), chosen);
+        EXPECT_EQ(user.captionsSeen, Captions);
+        EXPECT_EQ(user.defaultSeen, 0);
+        EXPECT_EQ(user.placeSeen.left, Anchor.x);
+        EXPECT_EQ(user.placeSeen.top, Anchor.y);
+    }
 }
 
 TEST(PopupMenu, ReturnsMinusOneWhenDismissedAndLeavesNoWindowBehind) {
@@ -90,7 +104,7 @@ TEST(PopupMenu, ReturnsMinusOneWhenDismissedAndLeavesNoWindowBehind) {
         TMenuUser user;
         user.keys = {VK_ESCAPE};
         TMenuUserTimer timer(user);
-        EXPECT_EQ(ShowPopupMenu(Captions), -1);
+        EXPECT_EQ(ShowPopupMenu(Captions, Anchor), -1);
         EXPECT_TRUE(user.done);
     }
     EXPECT_EQ(CountDummyWindows(), dummiesBefore);

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,33 +25,45 @@ public:
     std::vector<UINT> PassedOn;
 };
 
-LRESULT SendMouseEvent(HWND window, UINT mouseEvent, WORD high = 0) {
-    return SendMessageW(window, WM_USER, 0, MAKELPARAM(mouseEvent, high));
+// The shell's callback in its version 4 form: the event in the low word of lParam, the icon's
+// identifier in the high word, the anchor point in wParam.
+LRESULT SendShellEvent(HWND window, UINT event, TPoint anchor = TPoint{}) {
+    return SendMessageW(window, WM_USER, MAKEWPARAM(anchor.x, anchor.y), MAKELPARAM(event, 0));
 }
 
 }  // namespace
 
-TEST(TrayNotificationControl, MapsTheShellsMouseEventsToTheTwoHandlers) {
+TEST(TrayNotificationControl, MapsTheShellsEventsToTheMenuAndSelectHandlers) {
     TWindow window(L"tray host", false, nullptr);
     TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"mapping");
     TPassedOnRecorder recorder(window);
     std::string ran;
-    control.SetOnMenuRequest([&] { ran += 'M'; });
-    control.SetOnDoubleClick([&] { ran += 'D'; });
-
-    SendMouseEvent(window.GetHandle(), WM_RBUTTONUP);
-    SendMouseEvent(window.GetHandle(), WM_CONTEXTMENU);
-    SendMouseEvent(window.GetHandle(), WM_LBUTTONDBLCLK);
-    // The high word carries the icon's identifier in the newer callback form; it is not the event.
-    SendMouseEvent(window.GetHandle(), WM_RBUTTONUP, 7);
-    const std::vector<UINT> swallowedEvents = {WM_MOUSEMOVE,     WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN,
-                                               WM_RBUTTONDBLCLK, WM_MBUTTONUP,   NIN_SELECT};
-    for (UINT swallowed : swallowedEvents) {
-        EXPECT_EQ(SendMouseEvent(window.GetHandle(), swallowed), 0);
+    control.SetOnMenuRequest([&](TPoint anchor) {
+        ran += "M" + std::to_string(anchor.x) + "," + std::to_string(anchor.y);
+        return true;
+    });
+    control.SetOnSelect([&] { ran += 'S'; });
+    // The mouse as the shell reports it, and the keyboard on the icon: Enter gives two selections.
+    const std::vector<std::pair<std::vector<UINT>, std::string>> cases = {
+        {{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_CONTEXTMENU}, "M-20,700"},
+        {{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, NIN_SELECT}, ""},
+        {{WM_LBUTTONDOWN, WM_LBUTTONUP, NIN_SELECT, WM_LBUTTONDBLCLK, WM_LBUTTONUP, NIN_SELECT}, "S"},
+        {{WM_MBUTTONUP, WM_RBUTTONDBLCLK}, ""},
+        {{NIN_KEYSELECT, NIN_KEYSELECT}, "S"},
+        {{NIN_SELECT}, "S"},
+    };
+    for (const auto& [events, expected] : cases) {
+        // Selections from the keyboard closer together than a double click are one key press.
+        if (events.front() == NIN_KEYSELECT || events.front() == NIN_SELECT) {
+            Sleep(GetDoubleClickTime() + 50);
+        }
+        ran.clear();
+        for (UINT event : events) {
+            EXPECT_EQ(SendShellEvent(window.GetHandle(), event, TPoint{-20, 700}), 0);
+        }
+        EXPECT_EQ(ran, expected) << events.front();
     }
     SendMessageW(window.GetHandle(), WM_USER + 1, 0, WM_RBUTTONUP);
-
-    EXPECT_EQ(ran, "MMDM");
     EXPECT_EQ(recorder.PassedOn, (std::vector<UINT>{WM_USER + 1}));
 }
 
@@ -58,8 +71,8 @@ TEST(TrayNotificationControl, EventsWithoutHandlersAreSwallowed) {
     TWindow window(L"tray host", false, nullptr);
     TTrayIcon::TNotificationControl control(window, GetOwnExecutablePath(), 0, L"no handlers");
     TPassedOnRecorder recorder(window);
-    SendMouseEvent(window.GetHandle(), WM_RBUTTONUP);
-    SendMouseEvent(window.GetHandle(), WM_LBUTTONDBLCLK);
+    SendShellEvent(window.GetHandle(), WM_CONTEXTMENU);
+    SendShellEvent(window.GetHandle(), WM_LBUTTONDBLCLK);
     EXPECT_TRUE(recorder.PassedOn.empty());
 }
 
@@ -73,6 +86,7 @@ TEST(TrayNotificationControl, HandsTheShellARecordForItsOwnWindowAndIcon) {
     EXPECT_EQ(record.uID, 0u);
     EXPECT_EQ(record.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
     EXPECT_EQ(record.uCallbackMessage, UINT(WM_USER));
+    EXPECT_EQ(record.uVersion, UINT(NOTIFYICON_VERSION_4));
     ASSERT_NE(record.hIcon, nullptr);
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(record.hIcon, &info));

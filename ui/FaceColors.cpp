@@ -1,0 +1,8 @@
+#include "ui/FaceColors.h"
+
+LRESULT ColorTextOnFace(HDC dc, HWND control) {
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(control) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    // The system owns the brush; it is never deleted.
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
