@@ -204,7 +204,9 @@ TEST_F(EntryEndToEnd, AddStoresWithOrWithoutAnInstanceAndChangesNothingWhenMalfo
 
     std::string withSound = "2030.01.02 09:00:00|C:\\windows\\win.ini|Tea";
     COPYDATASTRUCT request{0x4E414401, static_cast<DWORD>(withSound.size()), &withSound[0]};
-    EXPECT_EQ(SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request)), FALSE);
+    DWORD_PTR answer = TRUE;
+    EXPECT_NE(SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), 0, 10000, &answer), 0);
+    EXPECT_EQ(answer, DWORD_PTR(FALSE));
     EXPECT_EQ(ReadWholeFile(data), stored);
 }
 
