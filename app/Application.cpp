@@ -1,8 +1,10 @@
 #include "app/Application.h"
 
+#include "app/AddRequestReceiver.h"
 #include "app/CloseRequest.h"
 #include "app/DueReminderCheck.h"
 #include "app/TrayMenu.h"
+#include "app/TrayTooltip.h"
 #include "app/scheduler/RepeatedAction.h"
 #include "app/tray/TrayIcon.h"
 #include "hotkeys/GlobalHotKeyManager.h"
@@ -32,6 +34,7 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
     closeRequestWindow.SetOnClose([] { PostQuitMessage(0); });
     AcceptCloseRequestsFromAnyProcess(closeRequestWindow.GetHandle());
+    TAddRequestReceiver addRequests(closeRequestWindow, store);
 
     const std::wstring helpFilePath = GetHelpFilePath();
     TDialogWindowList dialogWindows;
@@ -60,6 +63,7 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
         return RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath, anchor);
     });
     trayIcon.SetOnSelect([&editor] { editor.ShowEditor(-1); });
+    TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); });
 
     TDueReminderCheck dueReminderCheck(notificationWindow, store);
     TRepeatedAction scheduler([&dueReminderCheck] { dueReminderCheck.Run(); }, 1.0);

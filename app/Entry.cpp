@@ -1,5 +1,6 @@
 #include "app/Entry.h"
 
+#include "app/AddCommand.h"
 #include "app/Application.h"
 #include "app/CloseRequest.h"
 #include "app/CommandLine.h"
@@ -17,10 +18,16 @@ namespace {
 
 const wchar_t CloseRequestWindowTitle[] = L"brantel.Nudgely.closeRequestReceivingWindowName";
 const wchar_t MutexName[] = L"brantel.Nudgely.globalMutex";
+// A "/add" run holds the mutex for a moment while it stores with no instance running, for a few
+// seconds at most while another program holds the data file.
+const DWORD AddRunMutexMilliseconds = 5000;
+
+// Waits for the mutex only while no instance shows its window: another instance reports at once.
+DWORD GetMutexWait() { return FindWindowW(nullptr, CloseRequestWindowTitle) ? 0 : AddRunMutexMilliseconds; }
 
 int RunInstance() {
     try {
-        TGlobalMutex mutex(MutexName);
+        TGlobalMutex mutex(MutexName, GetMutexWait());
         const TDataPaths paths = GetDataPaths();
         PrepareDataFolder(paths);
         TNotificationsDb store(paths.Store);
@@ -51,6 +58,10 @@ int RunNudgely() {
     }
     if (arguments.size() == 2 && arguments[1] == L"/close") {
         return SendCloseRequest(CloseRequestWindowTitle);
+    }
+    if (arguments.size() >= 2 && arguments[1] == L"/add") {
+        return RunAddCommand(std::vector<std::wstring>(arguments.begin() + 2, arguments.end()), CloseRequestWindowTitle,
+                             MutexName);
     }
     return RunInstance();
 }

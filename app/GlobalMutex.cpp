@@ -6,13 +6,12 @@ struct TGlobalMutex::TRecord {
     HANDLE Handle = nullptr;
 };
 
-TGlobalMutex::TGlobalMutex(const std::wstring& name) : Record(new TRecord) {
+TGlobalMutex::TGlobalMutex(const std::wstring& name, unsigned long waitMilliseconds) : Record(new TRecord) {
     HANDLE handle = CreateMutexW(nullptr, FALSE, name.c_str());
     if (!handle) {
         throw TException();
     }
-    // A zero wait decides: a second instance neither waits nor retries.
-    if (WaitForSingleObject(handle, 0) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(handle, waitMilliseconds) != WAIT_OBJECT_0) {
         CloseHandle(handle);
         throw TException();
     }

@@ -12,7 +12,8 @@ public:
         TException() : std::runtime_error("TGlobalMutex: unable to get mutex ownership") {}
     };
 
-    explicit TGlobalMutex(const std::wstring& name);
+    // Waits up to waitMilliseconds for a holder to let go; without a wait one attempt decides.
+    explicit TGlobalMutex(const std::wstring& name, unsigned long waitMilliseconds = 0);
     ~TGlobalMutex();
     TGlobalMutex(const TGlobalMutex&) = delete;
     TGlobalMutex& operator=(const TGlobalMutex&) = delete;

@@ -31,6 +31,11 @@ bool ReadDurationSeconds(const TDurationText& duration, std::int64_t& seconds) {
 
 }  // namespace
 
+bool IsDateTimeText(const std::string& text) {
+    TCalendarFields fields;
+    return ReadDateTimeFields(text, fields) && WriteDateTimeText(fields) == text;
+}
+
 TDateTimeText AddDuration(const TDateTimeText& date, const TDurationText& duration) {
     TCalendarFields fields;
     std::int64_t seconds = 0;

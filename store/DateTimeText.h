@@ -13,3 +13,7 @@ using TDurationText = std::string;
 // also across a daylight-saving change. An unreadable date or duration, or a result outside the
 // years 1601 to 9999, gives the empty text.
 TDateTimeText AddDuration(const TDateTimeText& date, const TDurationText& duration);
+
+// Whether the text is a real date and time written exactly in the form above, as text from
+// outside must be before it is stored.
+bool IsDateTimeText(const std::string& text);

@@ -92,3 +92,13 @@
 #define IDS_FAILURE_SAVE_HOT_KEYS 804
 #define IDS_FAILURE_READ_REMINDERS 805
 #define IDS_FAILURE_WRITE_REMINDERS 806
+
+// The tray icon's tooltip, and what a "/add" run answers on the command line.
+#define IDS_TOOLTIP_NO_REMINDERS 900
+#define IDS_TOOLTIP_WAITING 901
+#define IDS_ADD_DONE 910
+#define IDS_ADD_NOT_TAKEN 911
+#define IDS_ADD_USAGE 912
+#define IDS_ADD_BAD_WHEN 913
+#define IDS_ADD_BAD_TEXT 914
+#define IDS_ADD_BAD_RULE 915

@@ -1,7 +1,10 @@
 #include "app/Application.h"
 #include "app/DueReminderCheck.h"
+#include "app/TrayTooltip.h"
+#include "app/tray/TrayNotificationControl.h"
 
 #include "store/NotificationsDb.h"
+#include "texts/Texts.h"
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationEditorWindow.h"
 #include "windows/NotificationWindow.h"
@@ -19,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -325,6 +329,68 @@ TEST_F(DueReminderCheck, TheSessionEndStoresTheShownReminderWithoutWaitingForAHo
         }
         EXPECT_EQ(StoredTexts(*Store).size(), held ? 0u : 1u);
         Store->RemoveEarliestNotification();
+    }
+}
+
+// The tooltip as handed to the shell after each kind of change, in the language and the locale of
+// the run (in German too): a day name within the week from today, the date before and after it.
+TEST_F(DueReminderCheck, TheTrayTooltipTellsWhatComesNextAfterEveryChange) {
+    const std::map<std::wstring, std::vector<std::wstring>> expected = {
+        {L"",
+         {L"No reminders", L"6/20/2011 8:30 AM Later", L"Tue 9:00 AM Stand-up",
+          L"5/10/2011 8:00 AM Last week\n3 reminders waiting", L"Mon 8:00 AM This morning\n2 reminders waiting",
+          L"Mon 10:53 PM <no text>"}},
+        // As Wine's German locale writes days and dates ("Di", "20.06.2011" on Windows).
+        {L"de_DE.UTF-8",
+         {L"Keine Erinnerungen", L"20.6.2011 08:30 Later", L"Di. 09:00 Stand-up",
+          L"10.5.2011 08:00 Last week\n3 Erinnerungen warten", L"Mo. 08:00 This morning\n2 Erinnerungen warten",
+          L"Mo. 22:53 <kein Text>"}},
+    };
+    wchar_t locale[32] = {};
+    GetEnvironmentVariableW(L"LC_ALL", locale, 32);
+    ASSERT_EQ(expected.count(locale), 1u);
+    std::vector<std::wstring> shown;
+    TWindow host(L"tray host", false, nullptr);
+    TTrayIcon::TNotificationControl icon(host, L"", 0, L"Nudgely");
+    const auto note = [&] { shown.push_back(std::wstring(icon.GetRecord().szTip).substr(8)); };
+    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { icon.SetTooltip(text); }, [this] { return Now; });
+    note();
+    Add("2011.06.20 08:30:00", L"Later");
+    note();
+    Add("2011.05.17 09:00:00", L"Stand-up");
+    note();
+    Add("2011.05.16 08:00:00", L"This morning");
+    Add(Now, L"");
+    Add("2011.05.10 08:00:00", L"Last week");
+    note();
+    Check->Run();
+    note();
+    Store->DeleteNotification(Store->GetEarliestNotification().Id);
+    note();
+    EXPECT_EQ(shown, expected.at(locale));
+    EXPECT_EQ(std::wstring(icon.GetRecord().szTip, 8), L"Nudgely\n");
+}
+
+// However wide the date and the count of those waiting, the text gives way to them and is cut
+// between two characters: a text of surrogate pairs, once shifted by one unit.
+TEST_F(DueReminderCheck, TheTrayTooltipCutsALongTextBetweenCharactersAndKeepsTheCount) {
+    TWindow host(L"tray host", false, nullptr);
+    TTrayIcon::TNotificationControl icon(host, L"", 0, L"Nudgely");
+    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { icon.SetTooltip(text); }, [this] { return Now; });
+    std::wstring cups;
+    for (int count = 0; count < 80; ++count) {
+        cups += {wchar_t(0xD83C), wchar_t(0xDF75)};
+    }
+    Add("2011.05.16 09:00:00", L"the other one waiting");
+    for (const std::wstring start : {L"", L"x"}) {
+        const std::int32_t id = Store->AddNotification(TNotification("2011.05.16 08:00:00", start + cups));
+        const std::wstring tip = icon.GetRecord().szTip;
+        const std::size_t ellipsis = tip.find(L'\u2026');
+        ASSERT_NE(ellipsis, std::wstring::npos) << tip.size();
+        EXPECT_GE(tip.size(), 126u);
+        EXPECT_TRUE(IS_LOW_SURROGATE(tip[ellipsis - 1])) << "half a pair before the cut";
+        EXPECT_EQ(tip.substr(ellipsis + 1), L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, 2));
+        Store->DeleteNotification(id);
     }
 }
 

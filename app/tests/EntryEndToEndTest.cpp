@@ -1,6 +1,7 @@
 // Runs the real nudgely.exe as a user or another program would: first start, second instance,
-// "/close", "/selftest".
+// "/close", "/selftest", "/add".
 #include "tests/support/ChildProcess.h"
+#include "tests/support/DesktopDriver.h"
 #include "tests/support/ProgramFiles.h"
 
 #include <gtest/gtest.h>
@@ -163,6 +164,68 @@ TEST_F(EntryEndToEnd, OnlyTheExactSwitchAloneIsASwitch) {
         ASSERT_TRUE(instance.WaitForExit(2000, exitCode));
         EXPECT_EQ(exitCode, 0u);
     }
+}
+
+// The line a run writes, and its exit code.
+std::pair<std::string, DWORD> RunAdd(const std::wstring& words) {
+    TChildProcess run(Program() + L" /add " + words, L"", true);
+    const std::string output = run.ReadOutput();
+    DWORD exitCode = 12345;
+    EXPECT_TRUE(run.WaitForExit(10000, exitCode));
+    return {output, exitCode};
+}
+
+// Stored with no instance, refused when malformed, handed to a running instance, which fires it
+// on time and refuses what would have it copy a file; quotes, "|" and other scripts arrive as typed.
+TEST_F(EntryEndToEnd, AddStoresWithOrWithoutAnInstanceAndChangesNothingWhenMalformed) {
+    const fs::path data = GetDataFolder() / L"notifications";
+    EXPECT_EQ(RunAdd(L"\"2030.01.02 09:00:00\" \"say \\\"hi\\\" | \u0427\u0430\u0439 \u8336\" \"every 1 days\""),
+              std::make_pair(std::string(u8"Reminder added: 1/2/2030 9:00 AM say \"hi\" | \u0427\u0430\u0439 \u8336\r\n"), 0ul));
+    const std::string stored = u8"2030.01.02 09:00:00 every 1 day||say \"hi\" | \u0427\u0430\u0439 \u8336\r\n";
+    EXPECT_EQ(ReadWholeFile(data), stored);
+    EXPECT_EQ(ReadWholeFile(GetDataFolder() / L"hotkeys"), "AddNotification:Ctrl-Alt-N\r\n");
+
+    for (const wchar_t* malformed : {L"00:61:00 Tea", L"00:10:00", L"00:10:00 Tea \"every fortnight\""}) {
+        EXPECT_EQ(RunAdd(malformed).second, 2ul) << fs::path(malformed);
+    }
+    EXPECT_EQ(RunAdd(L"2030.1.2 Tea").first,
+              "\"2030.1.2\" is neither a date and time such as \"2026.12.09 09:00:00\" nor a countdown such as "
+              "\"00:10:00\".\r\n");
+    EXPECT_EQ(ReadWholeFile(data), stored);
+
+    TChildProcess instance(Program());
+    HWND window = WaitForCloseRequestWindow();
+    ASSERT_NE(window, nullptr);
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(RunAdd(L"00:00:03 Tea").second, 0ul);
+    EXPECT_NE(WaitForVisibleWindow(instance.GetId(), L"Notification", 6000), nullptr);
+    EXPECT_GE(GetTickCount() - start, 1500u) << "it fired early";
+    EXPECT_EQ(ReadWholeFile(data), stored) << "the reminder that fired left the file";
+
+    std::string withSound = "2030.01.02 09:00:00|C:\\windows\\win.ini|Tea";
+    COPYDATASTRUCT request{0x4E414401, static_cast<DWORD>(withSound.size()), &withSound[0]};
+    DWORD_PTR answer = TRUE;
+    EXPECT_NE(SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), 0, 10000, &answer), 0);
+    EXPECT_EQ(answer, DWORD_PTR(FALSE));
+    EXPECT_EQ(ReadWholeFile(data), stored);
+}
+
+// Another "/add" that stores with no instance holds the mutex for a moment: a start and a "/add"
+// that meet it then wait for it, and neither reports an instance that does not run.
+TEST_F(EntryEndToEnd, AStartAndAnAddThatMeetTheMutexHeldForAMomentWaitForIt) {
+    HANDLE held = CreateMutexW(nullptr, TRUE, L"brantel.Nudgely.globalMutex");
+    ASSERT_NE(held, nullptr);
+    TChildProcess add(Program() + L" /add 01:00:00 Tea");
+    TChildProcess instance(Program());
+    Sleep(1500);
+    ReleaseMutex(held);
+    CloseHandle(held);
+    DWORD exitCode = 12345;
+    ASSERT_TRUE(add.WaitForExit(10000, exitCode));
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_NE(WaitForCloseRequestWindow(), nullptr);
+    EXPECT_TRUE(FindMessageBoxes(instance.GetId()).empty());
+    EXPECT_NE(ReadWholeFile(GetDataFolder() / L"notifications").find("||Tea\r\n"), std::string::npos);
 }
 
 class SelfTestEndToEnd : public ::testing::Test {

@@ -11,3 +11,5 @@ TTrayIcon::~TTrayIcon() = default;
 void TTrayIcon::SetOnMenuRequest(TMenuRequestHandler handler) { Control->SetOnMenuRequest(std::move(handler)); }
 
 void TTrayIcon::SetOnSelect(THandler handler) { Control->SetOnSelect(std::move(handler)); }
+
+void TTrayIcon::SetTooltip(const std::wstring& tooltip) { Control->SetTooltip(tooltip); }

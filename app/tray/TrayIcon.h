@@ -29,6 +29,7 @@ public:
 
     void SetOnMenuRequest(TMenuRequestHandler handler);
     void SetOnSelect(THandler handler);
+    void SetTooltip(const std::wstring& tooltip);
 
 private:
     std::unique_ptr<TWindow> Window;

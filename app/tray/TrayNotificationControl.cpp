@@ -27,13 +27,11 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     Record.cbSize = RecordSize;
     Record.hWnd = owner.GetHandle();
     Record.uID = 0;
-    Record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // The shell of callback version 4 shows the standard tooltip only when asked to.
+    Record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     Record.uCallbackMessage = CallbackMessage;
     Record.hIcon = Icon.GetHandle();
-    // One place is kept for the terminating null.
-    const size_t tipLength = std::min(tooltip.size(), sizeof(Record.szTip) / sizeof(Record.szTip[0]) - 1);
-    std::copy_n(tooltip.begin(), tipLength, Record.szTip);
-    Record.szTip[tipLength] = L'\0';
+    CopyTooltip(tooltip);
     Record.uVersion = NOTIFYICON_VERSION_4;
     // The shell that announces its restart runs without elevation; an elevated instance hears it
     // only through the message filter. A refusal changes nothing for one that is not elevated.
@@ -53,6 +51,21 @@ void TTrayIcon::TNotificationControl::SetOnMenuRequest(TMenuRequestHandler handl
 }
 
 void TTrayIcon::TNotificationControl::SetOnSelect(THandler handler) { OnSelect = std::move(handler); }
+
+void TTrayIcon::TNotificationControl::SetTooltip(const std::wstring& tooltip) {
+    CopyTooltip(tooltip);
+    Shell_NotifyIconW(NIM_MODIFY, &Record);
+}
+
+// One place is kept for the terminating null, and a surrogate pair is not cut in half.
+void TTrayIcon::TNotificationControl::CopyTooltip(const std::wstring& tooltip) {
+    size_t tipLength = std::min(tooltip.size(), sizeof(Record.szTip) / sizeof(Record.szTip[0]) - 1);
+    if (tipLength < tooltip.size() && tipLength > 0 && IS_HIGH_SURROGATE(tooltip[tipLength - 1])) {
+        --tipLength;
+    }
+    std::copy_n(tooltip.begin(), tipLength, Record.szTip);
+    Record.szTip[tipLength] = L'\0';
+}
 
 // A shell that is still starting, or too busy to answer in time, refuses the icon.
 void TTrayIcon::TNotificationControl::AddIcon() {

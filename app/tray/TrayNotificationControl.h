@@ -20,6 +20,8 @@ public:
 
     void SetOnMenuRequest(TMenuRequestHandler handler);
     void SetOnSelect(THandler handler);
+    // Brings the shell's tooltip up to date; cut like the first one.
+    void SetTooltip(const std::wstring& tooltip);
     // The record as handed to the shell.
     const NOTIFYICONDATAW& GetRecord() const { return Record; }
 
@@ -29,6 +31,7 @@ private:
     void AddIcon();
     void RetryAddingIcon();
     bool PutIconInPlace();
+    void CopyTooltip(const std::wstring& tooltip);
     void FollowEvent(UINT event, TPoint anchor);
     void FollowSelection(UINT event);
 

@@ -84,7 +84,7 @@ TEST(TrayNotificationControl, HandsTheShellARecordForItsOwnWindowAndIcon) {
     EXPECT_EQ(record.cbSize, sizeof(void*) == 8 ? 968u : 952u);
     EXPECT_EQ(record.hWnd, window.GetHandle());
     EXPECT_EQ(record.uID, 0u);
-    EXPECT_EQ(record.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(record.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP));
     EXPECT_EQ(record.uCallbackMessage, UINT(WM_USER));
     EXPECT_EQ(record.uVersion, UINT(NOTIFYICON_VERSION_4));
     ASSERT_NE(record.hIcon, nullptr);

@@ -1,0 +1,62 @@
+#include "app/TrayTooltip.h"
+
+#include "store/DisplayDateTime.h"
+#include "texts/Texts.h"
+
+#include <algorithm>
+
+namespace {
+
+// The shell's tooltip holds 128 units with the terminating null.
+const std::size_t TooltipLength = 127;
+const wchar_t Ellipsis = L'\u2026';
+
+bool IsHighSurrogate(wchar_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+
+// A text longer than length ends in an ellipsis, never in half of a surrogate pair.
+std::wstring CutToLength(const std::wstring& text, std::size_t length) {
+    if (text.size() <= length) {
+        return text;
+    }
+    if (length == 0) {
+        return std::wstring();
+    }
+    std::size_t kept = length - 1;
+    if (kept > 0 && IsHighSurrogate(text[kept - 1])) {
+        --kept;
+    }
+    return text.substr(0, kept) + Ellipsis;
+}
+
+// The reminders are in due order: those due form the beginning.
+long long CountDueReminders(const TNotificationsDb& store, const TDateTimeText& now) {
+    long long count = 0;
+    for (TNotificationsDb::TIterator it = store.Begin(); it.IsValid() && !(now < it.Current().Date); it.Next()) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+// The text gives way to the count of those waiting, which tells more in one line.
+std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now) {
+    const std::wstring name = L"Nudgely\n";
+    const TNotification earliest = store.GetEarliestNotification();
+    if (earliest.Date.empty()) {
+        return name + LoadText(IDS_TOOLTIP_NO_REMINDERS);
+    }
+    const std::wstring head = name + FormatDueTimeForDisplay(earliest.Date, now) + L" ";
+    const long long due = store.IsNotificationHappening(now) ? CountDueReminders(store, now) : 0;
+    const std::wstring tail = due > 1 ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
+    const std::wstring text = earliest.Text.empty() ? LoadText(IDS_NO_TEXT) : earliest.Text;
+    const std::size_t room = TooltipLength - std::min(TooltipLength, head.size() + tail.size());
+    return CutToLength(head + CutToLength(text, room) + tail, TooltipLength);
+}
+
+TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock)
+    : Store(store), Show(std::move(show)), Clock(std::move(clock)), Watcher(store, [this] { Update(); }) {
+    Update();
+}
+
+void TTrayTooltip::Update() { Show(ComposeTrayTooltip(Store, Clock())); }

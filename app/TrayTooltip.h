@@ -1,0 +1,30 @@
+#pragma once
+
+#include "store/CurrentDateTime.h"
+#include "store/NotificationsDb.h"
+
+#include <functional>
+#include <string>
+
+// What the tray icon's tooltip tells, within the shell's 127 characters: "Nudgely"; on a second
+// line the earliest reminder's due time and as much of its text as fits, or that there is none;
+// on a third, how many reminders wait when more than one is due.
+std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now);
+
+// Keeps the tooltip current: shown at once and after every change of the store. Nothing else can
+// make it wrong: a reminder leaves the store, or moves on, when it falls due and is shown.
+class TTrayTooltip {
+public:
+    using TShow = std::function<void(const std::wstring& tooltip)>;
+    using TClock = std::function<TDateTimeText()>;
+
+    TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock = GetCurrentDateTime);
+
+private:
+    void Update();
+
+    const TNotificationsDb& Store;
+    TShow Show;
+    TClock Clock;
+    TNotificationsDb::TWatcher Watcher;
+};
