@@ -52,6 +52,9 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     hotKeysWindow.SetOnClosed(bindHotKeys);
 
     TNotificationWindow notificationWindow(dialogWindows, store);
+    notificationWindow.SetOnChooseTime([&editor](const TNotification& suggested, THandler onSaved) {
+        editor.ShowEditorFor(suggested, std::move(onSaved));
+    });
     // What matters of the teardown is done there, and the scheduler fires nothing more meanwhile.
     closeRequestWindow.SetOnSessionEnd([&store, &notificationWindow, &editor] {
         EndSession(store, notificationWindow, editor);

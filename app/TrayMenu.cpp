@@ -1,6 +1,6 @@
 #include "app/TrayMenu.h"
 
-#include "app/tray/PopupMenu.h"
+#include "ui/PopupMenu.h"
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "texts/Help.h"
 #include "texts/Texts.h"

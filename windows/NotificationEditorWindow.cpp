@@ -83,30 +83,47 @@ TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDial
 TNotificationEditorWindow::~TNotificationEditorWindow() { StopSoundDevices(); }
 
 void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
-    EditedId = id;
     if (id == -1) {
-        EditedNotification = TNotification();
-        ShowDueTime(GetCurrentDateTime());
-        CountdownPicker.SetTime(DefaultCountdown);
-        TextBox.SetText(std::wstring());
-        RepeatChoice.ShowRule(std::string());
-        ModeSelector.Select(FixedTimeItem);
-        RemoveSound();
-        SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_ADD).c_str());
-    } else {
-        const TNotification stored = Db.GetNotification(id);
-        if (stored.Date.empty()) {
-            return;
-        }
-        EditedNotification = stored;
-        ShowDueTime(stored.Date);
-        CountdownPicker.SetTime(DefaultCountdown);
-        TextBox.SetText(stored.Text);
-        RepeatChoice.ShowRule(stored.Repeat);
-        ModeSelector.Select(FixedTimeItem);
-        TakeSound(stored.SoundFile);
-        SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_EDIT).c_str());
+        ShowNew(TNotification(GetCurrentDateTime(), std::wstring()));
+        return;
     }
+    const TNotification stored = Db.GetNotification(id);
+    if (stored.Date.empty()) {
+        return;
+    }
+    OnSaved = nullptr;
+    EditedId = id;
+    EditedNotification = stored;
+    ShowDueTime(stored.Date);
+    CountdownPicker.SetTime(DefaultCountdown);
+    TextBox.SetText(stored.Text);
+    RepeatChoice.ShowRule(stored.Repeat);
+    ModeSelector.Select(FixedTimeItem);
+    TakeSound(stored.SoundFile);
+    SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_EDIT).c_str());
+    Present();
+}
+
+void TNotificationEditorWindow::ShowEditorFor(const TNotification& suggested, THandler onSaved) {
+    ShowNew(suggested);
+    OnSaved = std::move(onSaved);
+}
+
+void TNotificationEditorWindow::ShowNew(const TNotification& filled) {
+    OnSaved = nullptr;
+    EditedId = -1;
+    EditedNotification = TNotification();
+    ShowDueTime(filled.Date);
+    CountdownPicker.SetTime(DefaultCountdown);
+    TextBox.SetText(filled.Text);
+    RepeatChoice.ShowRule(std::string());
+    ModeSelector.Select(FixedTimeItem);
+    TakeSound(filled.SoundFile);
+    SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_ADD).c_str());
+    Present();
+}
+
+void TNotificationEditorWindow::Present() {
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
     Window.Show(true);
@@ -138,7 +155,10 @@ void TNotificationEditorWindow::Save() {
     if (EditedId != -1 && IsStillTheEditedReminder(Db.GetNotification(EditedId), EditedNotification)) {
         Db.DeleteNotification(EditedId);
     }
+    const THandler saved = std::move(OnSaved);
+    OnSaved = nullptr;
     Close();
+    RunHandler(saved);
 }
 
 // A series starts at its first occurrence after now: a weekday series saved for a weekend starts

@@ -32,6 +32,9 @@ public:
 
     // -1 opens it for a new reminder. A reminder that is no longer stored shows nothing.
     void ShowEditor(std::int32_t id);
+    // Opens it for a new reminder filled with the suggested one's fixed time, text and voice note;
+    // onSaved runs once the user has saved it, and never for a later opening.
+    void ShowEditorFor(const TNotification& suggested, THandler onSaved);
     // The session ends and the process with it, before any destructor runs: the sound devices
     // stop at once, a recording in progress is dropped, and the temporary folder goes.
     void EndSession();
@@ -50,6 +53,8 @@ private:
     void UpdateSoundButtons();
     void UpdateEnabledPickers();
     void ShowDueTime(const TDateTimeText& due);
+    void ShowNew(const TNotification& filled);
+    void Present();
     TDateTimeText ReadDueTime() const;
 
     // The controls in the order of the keyboard's Tab; a label just before the field it names.
@@ -73,6 +78,7 @@ private:
     // The edited reminder as it was loaded: its ID may have been given to another reminder by
     // the time the user saves, if the scheduler took it off meanwhile.
     TNotification EditedNotification;
+    THandler OnSaved;
     TNotificationsDb& Db;
     const std::wstring& HelpFilePath;
     std::unique_ptr<TSoundRecorder> Recorder;

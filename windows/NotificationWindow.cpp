@@ -7,6 +7,7 @@
 #include "ui/Dpi.h"
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationSoundCopy.h"
+#include "windows/SnoozeMenu.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -28,10 +29,12 @@ TNotificationWindow::TNotificationWindow(TDialogWindowList& dialogWindows, TNoti
       Snooze5MinutesButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_5_MINUTES), false),
       Snooze1HourButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_1_HOUR), false),
       Snooze1DayButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_1_DAY), false),
+      SnoozeChoiceButton(Window, LoadText(IDS_NOTIFICATION_SNOOZE_CHOICE), false),
       CloseButton(Window, LoadText(IDS_NOTIFICATION_CLOSE), true) {
     Snooze5MinutesButton.SetOnClick([this] { Snooze("00:05:00", 1); });
     Snooze1HourButton.SetOnClick([this] { Snooze("01:00:00", 1); });
     Snooze1DayButton.SetOnClick([this] { Snooze("12:00:00", 2); });
+    SnoozeChoiceButton.SetOnClick([this] { OpenSnoozeMenu(); });
     CloseButton.SetOnClick([this] { Dismiss(); });
     Window.SetOnClose([this] { Dismiss(); });
     Window.SetOnSize([this] { LayOut(); });
@@ -46,6 +49,7 @@ TNotificationWindow::~TNotificationWindow() = default;
 
 void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, const std::wstring& text) {
     ForgetShownReminder();
+    ++ShownCount;
     // Minimized, it has no client area to lay the text out in, and the size it is given now
     // would not be its size once restored.
     if (IsIconic(Window.GetHandle())) {
@@ -84,6 +88,36 @@ void TNotificationWindow::Snooze(const TDurationText& step, int stepCount) {
     }
     StoreShownReminder(due);
     Dismiss();
+}
+
+// The menu runs a loop of its own, in which the reminder may go (the session ends).
+void TNotificationWindow::OpenSnoozeMenu() {
+    const TSnoozeChoice* choice = ChooseSnooze(SnoozeChoiceButton.GetHandle());
+    if (!choice || !IsShowingNotification()) {
+        return;
+    }
+    if (choice->Step.empty()) {
+        ChooseTime();
+    } else {
+        Snooze(choice->Step, choice->StepCount);
+    }
+}
+
+// The reminder stays on screen until the chosen time is stored; cancelling the choice leaves it.
+void TNotificationWindow::ChooseTime() {
+    if (!OnChooseTime) {
+        return;
+    }
+    TNotification suggested(AddDuration(Clock(), "01:00:00"), Text);
+    if (SoundCopy) {
+        suggested.SoundFile = SoundCopy->GetPath();
+    }
+    const int shown = ShownCount;
+    OnChooseTime(suggested, [this, shown] {
+        if (ShownCount == shown && IsShowingNotification()) {
+            Dismiss();
+        }
+    });
 }
 
 void TNotificationWindow::EndSession() {
@@ -146,7 +180,8 @@ void TNotificationWindow::LayOut() {
         y = margin + button.height + margin;
     }
 
-    const std::initializer_list<TControlButton*> snoozes{&Snooze5MinutesButton, &Snooze1HourButton, &Snooze1DayButton};
+    const std::initializer_list<TControlButton*> snoozes{&Snooze5MinutesButton, &Snooze1HourButton, &Snooze1DayButton,
+                                                         &SnoozeChoiceButton};
     int snoozeRowHeight = 0;
     for (TControlButton* snooze : snoozes) {
         snoozeRowHeight = std::max(snoozeRowHeight, snooze->GetPreferredSize().height);

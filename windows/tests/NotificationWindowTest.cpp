@@ -6,11 +6,15 @@
 #include "texts/Texts.h"
 #include "ui/HandlerFailure.h"
 #include "ui/tests/ControlTestSupport.h"
+#include "windows/NotificationEditorWindow.h"
 #include "windows/NotificationWindow.h"
+
+#include "tests/support/MenuUser.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +55,7 @@ protected:
         return client.right;
     }
     HWND FindReplayButton() const { return FindButton(GetHandle(), L"Replay sound"); }
+    HWND FindSnoozeMenuButton() const { return FindButton(GetHandle(), L"Snooze..."); }
     HWND FindTextView() const {
         const std::vector<HWND> views = FindChildrenByClass(GetHandle(), L"edit");
         return views.size() == 1 ? views[0] : nullptr;
@@ -140,6 +145,61 @@ TEST_F(NotificationWindowTest, EachSnoozeStoresTheReminderAgainDueThatLongAfterT
         EXPECT_EQ(stored[0].SoundFile, L"");
         Store.RemoveEarliestNotification();
     }
+}
+
+// The menu's snoozes count from the click, as the buttons do; arrows and Enter choose them.
+TEST_F(NotificationWindowTest, EachSnoozeOfTheMenuStoresTheReminderDueThatLongAfterTheClick) {
+    const TDateTimeText dues[] = {"2024.03.11 00:00:00", "2024.03.11 00:05:00", "2024.03.11 00:20:00",
+                                  "2024.03.11 01:50:00", "2024.03.11 03:50:00", "2024.03.11 23:50:00",
+                                  "2024.03.17 23:50:00"};
+    for (size_t item = 0; item < std::size(dues); ++item) {
+        Window.ShowNotification(L"", L"Call the garage");
+        TMenuUser user;
+        user.keys.assign(item + 1, VK_DOWN);
+        user.keys.push_back(VK_RETURN);
+        TMenuUserTimer timer(user);
+        Click(FindSnoozeMenuButton());
+        EXPECT_EQ(user.captionsSeen.size(), 9u);
+        EXPECT_EQ(user.defaultSeen, -1);
+        RECT button{};
+        GetWindowRect(FindSnoozeMenuButton(), &button);
+        EXPECT_EQ(user.placeSeen.top, button.bottom) << "the menu opens below its button";
+        EXPECT_FALSE(Window.IsShowingNotification());
+        const std::vector<TNotification> stored = ReadStore();
+        ASSERT_EQ(stored.size(), 1u);
+        EXPECT_EQ(stored[0].Date, dues[item]) << item;
+        EXPECT_EQ(stored[0].Text, L"Call the garage");
+        Store.RemoveEarliestNotification();
+    }
+}
+
+// "Choose a time..." opens the editor on a new reminder an hour on, with the text and the note;
+// cancelling it leaves the reminder on screen, saving it stores it and dismisses the reminder.
+TEST_F(NotificationWindowTest, ATimeChosenInTheEditorIsStoredAndDismissesTheReminderOnlyWhenSaved) {
+    const std::wstring helpPath;
+    TNotificationEditorWindow editor(Store, DialogWindows, helpPath);
+    Window.SetOnChooseTime([&editor](const TNotification& suggested, THandler onSaved) {
+        editor.ShowEditorFor(suggested, std::move(onSaved));
+    });
+    StoreReminderWithNote(L"Call the garage");
+    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    for (const int key : {VK_ESCAPE, VK_RETURN}) {
+        TMenuUser user;
+        user.keys.assign(8, VK_DOWN);
+        user.keys.push_back(VK_RETURN);
+        TMenuUserTimer timer(user);
+        Click(FindSnoozeMenuButton());
+        const HWND editorWindow = FindTopLevelWindow(LoadText(IDS_EDITOR_TITLE_ADD));
+        ASSERT_TRUE(IsWindowVisible(editorWindow));
+        PressKey(DialogWindows, editorWindow, key);
+        EXPECT_FALSE(IsWindowVisible(editorWindow));
+        EXPECT_EQ(Window.IsShowingNotification(), key == VK_ESCAPE);
+    }
+    const std::vector<TNotification> stored = ReadStore();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Date, "2024.03.11 00:50:00");
+    EXPECT_EQ(stored[0].Text, L"Call the garage");
+    EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
 }
 
 TEST_F(NotificationWindowTest, SnoozingAReminderWithoutTextKeepsItWithoutText) {

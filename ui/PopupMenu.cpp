@@ -1,4 +1,4 @@
-#include "app/tray/PopupMenu.h"
+#include "ui/PopupMenu.h"
 
 #include "ui/Window.h"
 
@@ -23,12 +23,15 @@ private:
 
 }  // namespace
 
-int ShowPopupMenu(const std::vector<std::wstring>& captions, TPoint anchor) {
+int ShowPopupMenu(const std::vector<std::wstring>& captions, TPoint anchor, TMenuDefault menuDefault) {
     TPopupMenuHandle menu;
     for (size_t index = 0; index < captions.size(); ++index) {
-        AppendMenuW(menu.Get(), MF_STRING, index + 1, captions[index].c_str());
+        const UINT kind = captions[index].empty() ? MF_SEPARATOR : MF_STRING;
+        AppendMenuW(menu.Get(), kind, index + 1, captions[index].c_str());
     }
-    SetMenuDefaultItem(menu.Get(), 0, TRUE);
+    if (menuDefault == TMenuDefault::First) {
+        SetMenuDefaultItem(menu.Get(), 0, TRUE);
+    }
     // A menu of a program that is not in the foreground would not close when the user clicks
     // elsewhere.
     TWindow owner(L"dummy", false, nullptr);
