@@ -22,6 +22,8 @@ double GetMedian(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double GetMinimum(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
 void PrintFigure(const std::string& name, double value, const std::string& floorName, double floor,
                  const std::string& unit, double goal) {
     std::printf("%s: %.4g %s; floor (%s): %.4g %s; ratio ", name.c_str(), value, unit.c_str(), floorName.c_str(), floor,

@@ -7,6 +7,7 @@
 double ReadSeconds();
 
 double GetMedian(std::vector<double> values);
+double GetMinimum(const std::vector<double>& values);
 
 // One line of the report: the figure, its floor measured in the same run, their ratio and the
 // goal for that ratio (0 for none).
