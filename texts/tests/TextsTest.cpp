@@ -104,12 +104,4 @@ TEST(InterfaceLanguageOfThisRun, IsTheLocalesLanguageOrElseEnglish) {
     EXPECT_EQ(LoadText(IDS_NO_TEXT), FindTableText(IDS_NO_TEXT, GetInterfaceLanguage()));
 }
 
-TEST(Texts, AreTheEnglishOnesInAnEnglishInterface) {
-    ASSERT_EQ(GetInterfaceLanguage().Tag, L"") << "the tests run in an English interface";
-    EXPECT_EQ(LoadText(IDS_NO_TEXT), L"<no text>");
-    EXPECT_EQ(FormatCountedText(IDS_EVERY_N_WEEKS, 1), L"every 1 week");
-    EXPECT_EQ(FormatCountedText(IDS_EVERY_N_WEEKS, 3), L"every 3 weeks");
-    EXPECT_EQ(FormatText(IDS_HOT_KEYS_UNSAVABLE, {L"X"}), L"The combination for \"X\" cannot be saved; please choose another.");
-}
-
 }  // namespace
