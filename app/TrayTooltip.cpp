@@ -59,4 +59,8 @@ TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock)
     Update();
 }
 
-void TTrayTooltip::Update() { Show(ComposeTrayTooltip(Store, Clock())); }
+void TTrayTooltip::Update() {
+    if (Store.IsReadable()) {
+        Show(ComposeTrayTooltip(Store, Clock()));
+    }
+}

@@ -12,7 +12,9 @@
 std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now);
 
 // Keeps the tooltip current: shown at once and after every change of the store. Nothing else can
-// make it wrong: a reminder leaves the store, or moves on, when it falls due and is shown.
+// make it wrong: a reminder leaves the store, or moves on, when it falls due and is shown. While
+// another program holds the data file, the tooltip keeps what it said; the store reports the
+// file once it is read again.
 class TTrayTooltip {
 public:
     using TShow = std::function<void(const std::wstring& tooltip)>;

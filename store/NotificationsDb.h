@@ -53,6 +53,9 @@ public:
     // Whether the earliest reminder is due at now (also when due exactly then).
     bool IsNotificationHappening(const TDateTimeText& now) const;
     TIterator Begin() const;
+    // Whether the data file can be read now: another program may hold it without sharing it, and
+    // the queries then answer as for an empty store.
+    bool IsReadable() const { return Refresh(); }
 
     // Calls the watchers when the data file turned out to hold lines that the store's own changes
     // did not write (another program changed it) since the last change or call. For a caller at

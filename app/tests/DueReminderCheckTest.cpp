@@ -371,6 +371,22 @@ TEST_F(DueReminderCheck, TheTrayTooltipTellsWhatComesNextAfterEveryChange) {
     EXPECT_EQ(std::wstring(icon.GetRecord().szTip, 8), L"Nudgely\n");
 }
 
+// An antivirus scanner holds the data file as the program starts: the tooltip does not claim
+// there are no reminders, and tells of them once the file is read.
+TEST_F(DueReminderCheck, TheTrayTooltipWaitsForADataFileAnotherProgramHolds) {
+    UseDataFile("2011.05.17 09:00:00||Stand-up\r\n");
+    const HANDLE held = CreateFileW((Folder / L"notifications").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Reopen();
+    TWindow host(L"tray host", false, nullptr);
+    TTrayIcon::TNotificationControl icon(host, L"", 0, L"Nudgely");
+    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { icon.SetTooltip(text); }, [this] { return Now; });
+    EXPECT_STREQ(icon.GetRecord().szTip, L"Nudgely");
+    CloseHandle(held);
+    Check->Run();
+    EXPECT_NE(std::wstring(icon.GetRecord().szTip).find(L"Stand-up"), std::wstring::npos) << icon.GetRecord().szTip;
+}
+
 // However wide the date and the count of those waiting, the text gives way to them and is cut
 // between two characters: a text of surrogate pairs, once shifted by one unit.
 TEST_F(DueReminderCheck, TheTrayTooltipCutsALongTextBetweenCharactersAndKeepsTheCount) {
