@@ -91,17 +91,9 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
     if (stored.Date.empty()) {
         return;
     }
-    OnSaved = nullptr;
     EditedId = id;
     EditedNotification = stored;
-    ShowDueTime(stored.Date);
-    CountdownPicker.SetTime(DefaultCountdown);
-    TextBox.SetText(stored.Text);
-    RepeatChoice.ShowRule(stored.Repeat);
-    ModeSelector.Select(FixedTimeItem);
-    TakeSound(stored.SoundFile);
-    SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_EDIT).c_str());
-    Present();
+    Present(stored, IDS_EDITOR_TITLE_EDIT);
 }
 
 void TNotificationEditorWindow::ShowEditorFor(const TNotification& suggested, THandler onSaved) {
@@ -110,20 +102,21 @@ void TNotificationEditorWindow::ShowEditorFor(const TNotification& suggested, TH
 }
 
 void TNotificationEditorWindow::ShowNew(const TNotification& filled) {
-    OnSaved = nullptr;
     EditedId = -1;
     EditedNotification = TNotification();
-    ShowDueTime(filled.Date);
-    CountdownPicker.SetTime(DefaultCountdown);
-    TextBox.SetText(filled.Text);
-    RepeatChoice.ShowRule(std::string());
-    ModeSelector.Select(FixedTimeItem);
-    TakeSound(filled.SoundFile);
-    SetWindowTextW(Window.GetHandle(), LoadText(IDS_EDITOR_TITLE_ADD).c_str());
-    Present();
+    Present(filled, IDS_EDITOR_TITLE_ADD);
 }
 
-void TNotificationEditorWindow::Present() {
+// A handler of an earlier opening never runs for this one.
+void TNotificationEditorWindow::Present(const TNotification& shown, int title) {
+    OnSaved = nullptr;
+    ShowDueTime(shown.Date);
+    CountdownPicker.SetTime(DefaultCountdown);
+    TextBox.SetText(shown.Text);
+    RepeatChoice.ShowRule(shown.Repeat);
+    ModeSelector.Select(FixedTimeItem);
+    TakeSound(shown.SoundFile);
+    SetWindowTextW(Window.GetHandle(), LoadText(title).c_str());
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
     Window.Show(true);

@@ -54,7 +54,7 @@ private:
     void UpdateEnabledPickers();
     void ShowDueTime(const TDateTimeText& due);
     void ShowNew(const TNotification& filled);
-    void Present();
+    void Present(const TNotification& shown, int title);
     TDateTimeText ReadDueTime() const;
 
     // The controls in the order of the keyboard's Tab; a label just before the field it names.
