@@ -69,7 +69,12 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); });
 
     TDueReminderCheck dueReminderCheck(notificationWindow, store);
-    TRepeatedAction scheduler([&dueReminderCheck] { dueReminderCheck.Run(); }, 1.0);
+    TRepeatedAction scheduler(
+        [&dueReminderCheck, &tooltip] {
+            dueReminderCheck.Run();
+            tooltip.FollowTime();
+        },
+        1.0);
 
     RunMessageLoop(dialogWindows);
 }

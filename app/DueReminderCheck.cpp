@@ -11,7 +11,7 @@ TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotifications
 
 void TDueReminderCheck::Run() {
     try {
-        Store.ReportOutsideChanges();
+        Store.FollowOutsideChanges();
         FireDueReminder();
         ReportedFailure.clear();
     } catch (const std::exception& failure) {
@@ -33,9 +33,9 @@ void TDueReminderCheck::FireDueReminder() {
     }
     const TNotification due = Store.GetEarliestNotification();
     Window.ShowNotification(due.SoundFile, due.Text);
-    // Showing it can run a modal loop (the report of a note that cannot play) in which the user
-    // may still edit or delete reminders: what is first now may be another reminder.
-    if (Store.GetEarliestNotification() == due) {
+    // Showing it can run a modal loop (the report of a note that cannot play) in which the user may
+    // still edit or delete it, or add one due earlier: only the shown one, as shown, goes on.
+    if (Store.GetNotification(due.Id) == due) {
         GoOnAfter(due, now);
     }
 }
@@ -48,9 +48,9 @@ void TDueReminderCheck::GoOnAfter(const TNotification& shown, const TDateTimeTex
     if (ParseRepeatRule(shown.Repeat, rule)) {
         const TDateTimeText next = GetNextOccurrence(shown.Date, rule, now);
         if (!next.empty()) {
-            Store.RescheduleEarliestNotification(next, FormatRepeatRule(rule));
+            Store.RescheduleNotification(shown.Id, next, FormatRepeatRule(rule));
             return;
         }
     }
-    Store.RemoveEarliestNotification();
+    Store.DeleteNotification(shown.Id);
 }

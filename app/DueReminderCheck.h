@@ -10,9 +10,9 @@ class TNotificationsDb;
 struct TNotification;
 
 // Once per scheduler tick: while no reminder is on screen, shows the earliest stored reminder if it
-// is due and takes it out of the store, or moves a repeating one on to its next occurrence. At
-// most one reminder fires per tick. Before that, the store's watchers (the list) hear of what
-// other programs changed in its file.
+// is due and takes it out of the store by its ID, or moves a repeating one on to its next
+// occurrence. At most one reminder fires per tick. Before that, the store reads what other
+// programs changed in its file, and its watchers (the list, the tooltip) hear of it.
 class TDueReminderCheck {
 public:
     using TClock = std::function<TDateTimeText()>;

@@ -28,26 +28,31 @@ std::wstring CutToLength(const std::wstring& text, std::size_t length) {
     return text.substr(0, kept) + Ellipsis;
 }
 
-// The reminders are in due order: those due form the beginning.
-long long CountDueReminders(const TNotificationsDb& store, const TDateTimeText& now) {
+// The reminders are in due order: those due form the beginning, and the next to fall due follows.
+long long CountDueReminders(const TNotificationsDb& store, const TDateTimeText& now, TDateTimeText& nextDue) {
     long long count = 0;
-    for (TNotificationsDb::TIterator it = store.Begin(); it.IsValid() && !(now < it.Current().Date); it.Next()) {
+    TNotificationsDb::TIterator it = store.Begin();
+    for (; it.IsValid() && !(now < it.Current().Date); it.Next()) {
         ++count;
     }
+    nextDue = it.Current().Date;
     return count;
 }
+
+// The date part of a due time: the tooltip names days relative to today.
+std::string GetDay(const TDateTimeText& dateTime) { return dateTime.substr(0, dateTime.find(' ')); }
 
 }  // namespace
 
 // The text gives way to the count of those waiting, which tells more in one line.
-std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now) {
+std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now, TDateTimeText& nextDue) {
     const std::wstring name = L"Nudgely\n";
+    const long long due = CountDueReminders(store, now, nextDue);
     const TNotification earliest = store.GetEarliestNotification();
     if (earliest.Date.empty()) {
         return name + LoadText(IDS_TOOLTIP_NO_REMINDERS);
     }
     const std::wstring head = name + FormatDueTimeForDisplay(earliest.Date, now) + L" ";
-    const long long due = store.IsNotificationHappening(now) ? CountDueReminders(store, now) : 0;
     const std::wstring tail = due > 1 ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
     const std::wstring text = earliest.Text.empty() ? LoadText(IDS_NO_TEXT) : earliest.Text;
     const std::size_t room = TooltipLength - std::min(TooltipLength, head.size() + tail.size());
@@ -59,8 +64,19 @@ TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock)
     Update();
 }
 
+// Nothing is composed while nothing it tells can have changed: no reminder fell due, and the day
+// is the same.
+void TTrayTooltip::FollowTime() {
+    const TDateTimeText now = Clock();
+    if (GetDay(now) == GetDay(ComposedAt) && (NextDue.empty() || now < NextDue)) {
+        return;
+    }
+    Update();
+}
+
 void TTrayTooltip::Update() {
-    if (Store.IsReadable()) {
-        Show(ComposeTrayTooltip(Store, Clock()));
+    if (Store.IsKnown()) {
+        ComposedAt = Clock();
+        Show(ComposeTrayTooltip(Store, ComposedAt, NextDue));
     }
 }

@@ -8,13 +8,14 @@
 
 // What the tray icon's tooltip tells, within the shell's 127 characters: "Nudgely"; on a second
 // line the earliest reminder's due time and as much of its text as fits, or that there is none;
-// on a third, how many reminders wait when more than one is due.
-std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now);
+// on a third, how many reminders wait when more than one is due. Gives the due time of the next
+// reminder to fall due after now, or nothing.
+std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now, TDateTimeText& nextDue);
 
-// Keeps the tooltip current: shown at once and after every change of the store. Nothing else can
-// make it wrong: a reminder leaves the store, or moves on, when it falls due and is shown. While
-// another program holds the data file, the tooltip keeps what it said; the store reports the
-// file once it is read again.
+// Keeps the tooltip current: shown at once, after every change of the store, and when time makes
+// it say something else: another reminder falls due (while one is on screen too, when several
+// wait), or a new day begins. While another program holds the data file as the program starts,
+// the tooltip says nothing of reminders until the file is read.
 class TTrayTooltip {
 public:
     using TShow = std::function<void(const std::wstring& tooltip)>;
@@ -22,11 +23,16 @@ public:
 
     TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock = GetCurrentDateTime);
 
+    // At every scheduler tick; reads only the store's memory.
+    void FollowTime();
+
 private:
     void Update();
 
     const TNotificationsDb& Store;
     TShow Show;
     TClock Clock;
+    TDateTimeText ComposedAt;
+    TDateTimeText NextDue;
     TNotificationsDb::TWatcher Watcher;
 };

@@ -1,5 +1,6 @@
-// The scheduler's due check (IsNotificationHappening, GetEarliestNotification) at 10,000
-// reminders against the same at 100: only the first line should be read.
+// The scheduler's due check (FollowOutsideChanges and IsNotificationHappening, as each tick asks
+// them, and GetEarliestNotification) at 10,000 reminders against the same at 100: it answers from
+// the store's memory, whatever its size.
 
 #include "bench/BenchFigures.h"
 #include "bench/BenchStoreFile.h"
@@ -20,9 +21,9 @@ struct TDueCheckCost {
 };
 
 // Microseconds per call, the least of several batches, the two stores' batches interleaved. Each
-// query asks the system whether the data file's folder changed: under Wine a round trip to its
-// server, whose time varies from batch to batch by more than the whole of the query's own work,
-// so that the median compares noise; the least batch is the query's cost.
+// tick asks the system whether the data file's folder changed: under Wine a round trip to its
+// server, whose time varies from batch to batch by more than the whole of the check's own work,
+// so that the median compares noise; the least batch is the check's cost.
 std::vector<TDueCheckCost> Measure(const std::vector<int>& counts) {
     const TBenchFolder folder;
     std::vector<std::unique_ptr<TNotificationsDb>> stores;
@@ -37,6 +38,7 @@ std::vector<TDueCheckCost> Measure(const std::vector<int>& counts) {
         for (std::size_t index = 0; index < stores.size(); ++index) {
             double start = ReadSeconds();
             for (int call = 0; call < Calls; ++call) {
+                stores[index]->FollowOutsideChanges();
                 due = stores[index]->IsNotificationHappening("2020.01.01 00:00:00") != due;
             }
             happening[index].push_back((ReadSeconds() - start) / Calls * 1e6);
@@ -58,7 +60,8 @@ std::vector<TDueCheckCost> Measure(const std::vector<int>& counts) {
 
 int main() {
     const std::vector<TDueCheckCost> costs = Measure({100, 10000});
-    PrintFigure("due check IsNotificationHappening, 10000 reminders", costs[1].Happening, "100 reminders",
+    PrintFigure("due check FollowOutsideChanges and IsNotificationHappening, 10000 reminders", costs[1].Happening,
+                "100 reminders",
                 costs[0].Happening, "us", Goal);
     PrintFigure("due check GetEarliestNotification, 10000 reminders", costs[1].Earliest, "100 reminders",
                 costs[0].Earliest, "us", Goal);

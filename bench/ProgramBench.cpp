@@ -1,6 +1,7 @@
 // The running program against a minimal Win32 program that creates one window, both started
 // the same way: start-up time, idle processor time with 1,000 stored reminders, size and memory;
-// then the firing latency of reminders due at known seconds.
+// the memory of 10,000 stored reminders against none; then the firing latency of reminders due
+// at known seconds.
 //
 // bench_program NUDGELY_EXE MINIMAL_EXE IDLE_SECONDS FIRINGS
 
@@ -129,6 +130,39 @@ bool MeasureIdle(const std::wstring& program, const std::wstring& minimalProgram
     return true;
 }
 
+// The program's private working set a few seconds after it started on these reminders; 0 when it
+// cannot be read.
+double ReadSettledPrivateBytes(const std::wstring& program, const std::vector<TNotification>& reminders) {
+    ClearDataFolder();
+    WriteReminders(reminders);
+    TBenchProcess instance(Quote(program));
+    THostProcessFigures figures;
+    const bool read = WaitForWindow(CloseRequestTitle, 20000) && (Sleep(3000), true) &&
+                      ReadHostProcessFigures(ProgramProcessName, figures);
+    CloseProgram(program, instance);
+    return read ? figures.PrivateResidentBytes : 0;
+}
+
+// The store keeps its data file in memory: what 10,000 reminders cost, against none.
+bool MeasureStoreMemory(const std::wstring& program) {
+    std::vector<TNotification> reminders;
+    for (int index = 0; index < 10000; ++index) {
+        reminders.emplace_back(FormatLocalDateTime(ReadUtcTicks() + (3650ull * 86400 + index) * TicksPerSecond),
+                               L"Reminder " + std::to_wstring(index) + L": call the dentist");
+    }
+    const double empty = ReadSettledPrivateBytes(program, {});
+    const double full = ReadSettledPrivateBytes(program, reminders);
+    if (empty == 0 || full == 0) {
+        std::printf("store memory: the program's working set is not readable here\n");
+        return false;
+    }
+    const double moreKiB = (full - empty) / 1024;
+    std::printf("private working set, 10000 reminders: %.0f KiB; floor (empty store): %.0f KiB; %+.0f KiB "
+                "(goal <= +4096 KiB: %s)\n",
+                full / 1024, empty / 1024, moreKiB, moreKiB <= 4096 ? "met" : "MISSED");
+    return true;
+}
+
 HWND FindDescendant(HWND window, const std::wstring& text) {
     struct TSearch {
         std::wstring Text;
@@ -233,6 +267,7 @@ int wmain(int argc, wchar_t** argv) {
                 GetFileBytes(minimalProgram) / 1024, "KiB", 0);
     bool measured = MeasureStartUp(program, minimalProgram);
     measured = MeasureIdle(program, minimalProgram, idleSeconds) && measured;
+    measured = MeasureStoreMemory(program) && measured;
     measured = MeasureFiringLatency(program, firings) && measured;
     ClearDataFolder();
     return measured ? 0 : 1;

@@ -13,7 +13,7 @@
 
 namespace {
 
-const double Goal = 1.5;
+const double Goal = 1.3;
 
 bool CopyFlushAndRename(const std::wstring& path) {
     const std::wstring copyPath = path + L".copy";

@@ -1,112 +1,110 @@
-// A whole data file through the store's reading: the buffered line reader, the records it
-// yields and the ID list built from their count, then one rewrite of the records.
+// A whole data file, in whatever encoding and order another program saved it, through the store's
+// memory of it: reading, writing back, and one change.
 
 #include "fuzz/FuzzCheck.h"
-#include "store/IdList.h"
-#include "store/LineReader.h"
+#include "store/DataFileEncoding.h"
+#include "store/DataFileMemory.h"
 #include "store/RecordLine.h"
+#include "store/Utf8Text.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Hands out the file's bytes in pieces of a chosen size, as a file read in parts would.
-class TMemorySource : public TByteSource {
-public:
-    TMemorySource(const std::string& bytes, std::size_t piece) : Bytes(bytes), Piece(piece) {}
-
-    bool ReadBytes(char* buffer, std::size_t capacity, std::size_t& count) override {
-        count = std::min({capacity, Piece, Bytes.size() - Position});
-        std::copy_n(Bytes.data() + Position, count, buffer);
-        Position += count;
-        return true;
-    }
-
-private:
-    const std::string& Bytes;
-    std::size_t Piece;
-    std::size_t Position = 0;
-};
-
-std::vector<TNotification> ReadRecords(const std::string& bytes, std::size_t piece, std::size_t bufferSize) {
-    TLineReader lines(std::make_unique<TMemorySource>(bytes, piece), bufferSize);
-    std::vector<TNotification> records;
-    std::string_view line;
-    TNotification record;
-    while (ReadNextRecord(lines, line, record)) {
-        records.push_back(record);
-    }
-    FUZZ_CHECK(!lines.HasFailed());
-    return records;
-}
-
-// The same file split the plain way, all at once.
-std::vector<TNotification> ReadRecordsAtOnce(const std::string& bytes) {
-    std::vector<TNotification> records;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t lineFeed = bytes.find('\n', start);
-        const std::size_t end = lineFeed == std::string::npos ? bytes.size() : lineFeed;
-        std::string line = bytes.substr(start, end - start);
-        if (lineFeed != std::string::npos && !line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (auto record = ParseRecordLine(line)) {
-            records.push_back(*record);
-        }
-        start = end + 1;
-    }
-    return records;
-}
-
-std::string WriteRecords(const std::vector<TNotification>& records) {
+std::string WriteBack(const TDataFileMemory& memory, const TDataFileMemory::TChange& change = {}) {
     std::string bytes;
-    for (const TNotification& record : records) {
-        bytes += FormatRecordLine(record);
-    }
+    memory.Write(change, [&bytes](std::string_view piece) { bytes += piece; });
     return bytes;
 }
 
-void CheckIdList(std::size_t count) {
-    const TIdList ids(count);
-    FUZZ_CHECK(ids.GetCount() == count);
-    FUZZ_CHECK(ids.FindFreeId() == static_cast<std::int32_t>(count));
-    if (count > 0) {
-        FUZZ_CHECK(ids.GetIdAt(0) == 0);
-        FUZZ_CHECK(ids.GetIdAt(count - 1) == static_cast<std::int32_t>(count - 1));
+// The lines' contents, without their line ends.
+std::vector<std::string> SplitContents(const std::string& text) {
+    std::vector<std::string> contents;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t lineFeed = text.find('\n', start);
+        const std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
+        contents.emplace_back(GetLineContent(std::string_view(text).substr(start, end - start)));
+        start = end;
     }
-    FUZZ_CHECK(ids.GetIdAt(count) == -1);
+    return contents;
+}
+
+bool IsInDueOrder(const std::vector<std::string>& contents) {
+    std::string_view last;
+    for (const std::string& content : contents) {
+        if (HoldsRecord(content)) {
+            if (GetRecordDate(content) < last) {
+                return false;
+            }
+            last = GetRecordDate(content);
+        }
+    }
+    return true;
+}
+
+bool StartsWithMark(const std::string& bytes) {
+    return bytes.rfind("\xEF\xBB\xBF", 0) == 0 || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+}
+
+// UTF-16 read as the data file's text gives back every code unit, in either byte order, but for
+// byte-order marks at its start.
+void CheckUtf16Reading(const std::string& file) {
+    const bool bigEndian = file.rfind("\xFE\xFF", 0) == 0;
+    if (!bigEndian && file.rfind("\xFF\xFE", 0) != 0) {
+        return;
+    }
+    std::wstring expected;
+    for (std::size_t index = 2; index + 1 < file.size(); index += 2) {
+        const unsigned first = static_cast<unsigned char>(file[index]);
+        const unsigned second = static_cast<unsigned char>(file[index + 1]);
+        const wchar_t unit = static_cast<wchar_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+        if (unit != 0xFEFF || !expected.empty()) {
+            expected += unit;
+        }
+    }
+    FUZZ_CHECK(DecodeUtf8(ReadDataFileText(file)) == expected);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 2) {
-        return 0;
-    }
-    // The first two bytes choose how the file arrives: the size of each read and of the buffer.
-    const std::size_t piece = 1 + data[0] % 64;
-    const std::size_t bufferSize = 1 + data[1] % 64;
-    const std::string file(reinterpret_cast<const char*>(data + 2), size - 2);
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    CheckUtf16Reading(file);
 
-    const std::vector<TNotification> records = ReadRecords(file, piece, bufferSize);
-    FUZZ_CHECK(records == ReadRecordsAtOnce(file));
-    CheckIdList(records.size());
-
-    // A change writes every record it read; the new file must hold as many records, or every
-    // ID after the first difference names the wrong reminder. A second rewrite changes nothing.
-    const std::string rewritten = WriteRecords(records);
-    const std::vector<TNotification> reread = ReadRecords(rewritten, piece, bufferSize);
-    FUZZ_CHECK(reread.size() == records.size());
-    for (std::size_t index = 0; index < records.size(); ++index) {
-        FUZZ_CHECK(reread[index].Date == records[index].Date);
-        FUZZ_CHECK(reread[index].Repeat == records[index].Repeat);
+    TDataFileMemory memory;
+    memory.Follow(file);
+    const std::string written = WriteBack(memory);
+    std::vector<std::string> before = SplitContents(ReadDataFileText(file));
+    std::vector<std::string> after = SplitContents(written);
+    // A file already in the program's form and order is written back byte for byte.
+    if (!StartsWithMark(file) && IsInDueOrder(before)) {
+        FUZZ_CHECK(written == file);
     }
-    FUZZ_CHECK(WriteRecords(reread) == rewritten);
+    // No line is lost or made up, readable or not; the reminders come in due order with an ID each.
+    FUZZ_CHECK(IsInDueOrder(after));
+    std::sort(before.begin(), before.end());
+    std::sort(after.begin(), after.end());
+    FUZZ_CHECK(before == after);
+    for (const TDataFileMemory::TLine& line : memory.GetLines()) {
+        FUZZ_CHECK((line.Id >= 0) == HoldsRecord(GetLineContent(line.Bytes)));
+    }
+
+    // Read back, the written file is the same lines (but for bytes of a UTF-16 mark, which no
+    // UTF-8 text begins with); a change writes what the memory then holds.
+    TDataFileMemory reread;
+    reread.Follow(written);
+    FUZZ_CHECK(StartsWithMark(written) || WriteBack(reread) == written);
+    TDataFileMemory::TChange change;
+    change.Removed = memory.FindEarliest();
+    change.Inserted = "2011.05.16 22:53:00||added\r\n";
+    change.InsertedAt = memory.FindDuePlace("2011.05.16 22:53:00", change.Removed);
+    const std::string changed = WriteBack(memory, change);
+    memory.Apply(change, 0);
+    FUZZ_CHECK(WriteBack(memory) == changed);
+    FUZZ_CHECK(IsInDueOrder(SplitContents(changed)));
     return 0;
 }

@@ -1,24 +1,12 @@
 #include "store/FileContent.h"
 
 #include "store/FileHandle.h"
+#include "store/FileReading.h"
 #include "store/ReplacementFile.h"
 
 bool ReadFileContent(const std::wstring& path, std::string& content) {
-    const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid()) {
-        return false;
-    }
-    content.clear();
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) {
-        if (read == 0) {
-            return true;
-        }
-        content.append(buffer, read);
-    }
-    return false;
+    TFileHandle file(INVALID_HANDLE_VALUE);
+    return OpenFileForReading(path, true, file) == TFileOpening::Opened && ReadToEnd(file, content);
 }
 
 bool WriteFileContent(const std::wstring& path, const std::string& content) {

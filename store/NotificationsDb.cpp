@@ -1,17 +1,20 @@
 #include "store/NotificationsDb.h"
 
-#include "store/DataFileRewrite.h"
+#include "store/DataFileChange.h"
 #include "store/FileOperations.h"
-#include "store/LineFingerprint.h"
+#include "store/FileReading.h"
 #include "store/RecordLine.h"
 #include "store/SoundFileName.h"
+#include "store/Utf8Text.h"
 
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
+using TChange = TDataFileMemory::TChange;
+
 const std::uint32_t LastSoundFileNumber = 0xFFFFF;
+const std::size_t DueDateSize = 19;
 
 // The folder, with its last separator, that holds the file at path.
 std::wstring GetFolderOf(const std::wstring& path) {
@@ -19,11 +22,8 @@ std::wstring GetFolderOf(const std::wstring& path) {
     return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator + 1);
 }
 
-const std::size_t DueDateSize = 19;
-
-// An empty date reads back as no record at all, and "|" or a line break would break the line;
-// either would put the IDs out of step with the file. A rule reads back only after a date of
-// the full size.
+// An empty date reads back as no record at all, and "|" or a line break would break the line. A
+// rule reads back only after a date of the full size.
 void CheckDueField(const TDateTimeText& date, const std::string& repeat, const char* change) {
     const bool breaksLine = date.find_first_of("|\r\n") != TDateTimeText::npos ||
                             repeat.find_first_of("|\r\n") != std::string::npos;
@@ -32,210 +32,177 @@ void CheckDueField(const TDateTimeText& date, const std::string& repeat, const c
     }
 }
 
-// Copies the records left to read, with record before the first of them not due before it: the
-// newest comes first among equal dates. Gives the number of records written before it.
-std::size_t CopyRecordsPuttingInDueOrder(TDataFileRewrite& rewrite, const TNotification& record) {
-    std::size_t position = 0;
-    bool written = false;
-    while (rewrite.NextRecord()) {
-        if (!written && !(rewrite.GetDate() < record.Date)) {
-            rewrite.WriteRecord(record);
-            written = true;
-        }
-        position += written ? 0 : 1;
-        rewrite.CopyRecord();
+bool ReadReminder(const TDataFileMemory::TLine& line, TNotification& record) {
+    if (line.Id < 0 || !ParseRecordLine(GetLineContent(line.Bytes), record)) {
+        return false;
     }
-    if (!written) {
-        rewrite.WriteRecord(record);
+    record.Id = line.Id;
+    return true;
+}
+
+TNotification ReadReminderAt(const TDataFileMemory& memory, std::ptrdiff_t position) {
+    TNotification record;
+    if (position >= 0) {
+        ReadReminder(memory.GetLines()[static_cast<std::size_t>(position)], record);
     }
-    return position;
+    return record;
 }
 
 }  // namespace
 
 // What the first read finds is no news to anyone.
 TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), FolderWatch(GetFolderOf(path)) {
-    Refresh();
+    ReadDataFile();
     ChangedOutside = false;
 }
 
 std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
-    CheckDueField(notification.Date, notification.Repeat, "AddNotification");
-    TNotification added(notification.Date, notification.Text);
-    added.Repeat = notification.Repeat;
-    added.SoundFile = CopySoundFile(notification.SoundFile);
-    std::int32_t id = -1;
+    return StoreInPlaceOf(-1, &notification);
+}
+
+std::int32_t TNotificationsDb::ReplaceNotification(std::int32_t id, const TNotification& replacement) {
+    return StoreInPlaceOf(id, &replacement);
+}
+
+void TNotificationsDb::DeleteNotification(std::int32_t id) { StoreInPlaceOf(id, nullptr); }
+
+// IDs come from the memory alone and are never given twice, so one it does not hold now is gone
+// for good: the file need not be read for it.
+std::int32_t TNotificationsDb::StoreInPlaceOf(std::int32_t id, const TNotification* stored) {
+    if (stored) {
+        CheckDueField(stored->Date, stored->Repeat, "AddNotification");
+    } else if (Memory.FindId(id) < 0) {
+        return -1;
+    }
+    TNotification added;
+    if (stored) {
+        added = TNotification(stored->Date, stored->Text);
+        added.Repeat = stored->Repeat;
+        added.SoundFile = CopySoundFile(stored->SoundFile);
+    }
+    std::wstring removedSound;
+    TDataFileChangeResult result;
     try {
-        TDataFileRewrite rewrite(Path);
-        const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, added);
-        FollowReadLines(rewrite);
-        id = Ids.FindFreeId();
-        if (id < 0) {
-            throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID");
-        }
-        FinishRewrite(rewrite);
-        Ids.Insert(position, id);
-        LearnFormedLines(rewrite);
+        result = Change([&](const TDataFileMemory& memory) -> std::optional<TChange> {
+            TChange change;
+            change.Removed = memory.FindId(id);
+            removedSound = ReadReminderAt(memory, change.Removed).SoundFile;
+            if (!stored) {
+                return change.Removed < 0 ? std::nullopt : std::optional<TChange>(change);
+            }
+            if (!memory.HasFreeId()) {
+                ThrowNoFreeId();
+            }
+            change.Inserted = FormatRecordLine(added);
+            change.InsertedAt = memory.FindDuePlace(added.Date, change.Removed);
+            return change;
+        });
     } catch (...) {
         DeleteSoundFile(added.SoundFile);
         throw;
     }
-    CallWatchers();
-    return id;
+    if (result.Made) {
+        // Only now: a failed change must leave the voice note of the reminder it kept.
+        DeleteSoundFile(removedSound);
+    }
+    TellWatchers(result);
+    return result.InsertedId;
 }
 
-// The reminder's line is found by its content, as the IDs follow lines, so that the right one goes
-// also when another program changed the file and the store has not heard of it yet.
-void TNotificationsDb::DeleteNotification(std::int32_t id) {
-    const std::ptrdiff_t known = Ids.FindPosition(id);
-    if (known < 0) {
+void TNotificationsDb::RescheduleNotification(std::int32_t id, const TDateTimeText& date, const std::string& repeat) {
+    CheckDueField(date, repeat, "RescheduleNotification");
+    if (Memory.FindId(id) < 0) {
         return;
     }
-    const TIdList::TLineKey line = Ids.GetLineKey(static_cast<std::size_t>(known));
-    std::size_t sameLinesBefore = 0;
-    std::ptrdiff_t deleted = -1;
-    std::wstring soundFile;
-    TDataFileRewrite rewrite(Path);
-    for (std::ptrdiff_t position = 0; rewrite.NextRecord(); ++position) {
-        const bool same = deleted < 0 && rewrite.GetReadFingerprints().back() == line.Fingerprint;
-        if (same && sameLinesBefore++ == line.Rank) {
-            deleted = position;
-            soundFile = rewrite.GetRecord().SoundFile;
-        } else {
-            rewrite.CopyRecord();
-        }
-    }
-    FollowReadLines(rewrite);
-    // Another program took it out already.
-    if (deleted < 0) {
-        return;
-    }
-    FinishRewrite(rewrite);
-    // Only now: a failed change must leave the voice note of the reminder it kept.
-    DeleteSoundFile(soundFile);
-    Ids.EraseAt(static_cast<std::size_t>(deleted));
-    LearnFormedLines(rewrite);
-    CallWatchers();
+    TellWatchers(Change([&](const TDataFileMemory& memory) -> std::optional<TChange> {
+            TChange change;
+            change.Removed = memory.FindId(id);
+            if (change.Removed < 0) {
+                return std::nullopt;
+            }
+            // Written from what was read, so its voice note stays its own: neither copied nor deleted.
+            TNotification rescheduled = ReadReminderAt(memory, change.Removed);
+            rescheduled.Date = date;
+            rescheduled.Repeat = repeat;
+            change.Inserted = FormatRecordLine(rescheduled);
+            change.InsertedAt = memory.FindDuePlace(date, change.Removed);
+            change.InsertedId = id;
+            return change;
+        }));
 }
 
-void TNotificationsDb::RemoveEarliestNotification() {
-    TDataFileRewrite rewrite(Path);
-    if (!rewrite.NextRecord()) {
-        FollowReadLines(rewrite);
-        return;
-    }
-    const std::wstring earliestSoundFile = rewrite.GetRecord().SoundFile;
-    while (rewrite.NextRecord()) {
-        rewrite.CopyRecord();
-    }
-    FollowReadLines(rewrite);
-    FinishRewrite(rewrite);
-    DeleteSoundFile(earliestSoundFile);
-    Ids.EraseAt(0);
-    LearnFormedLines(rewrite);
-    CallWatchers();
-}
+void TNotificationsDb::RemoveEarliestNotification() { DeleteNotification(GetEarliestNotification().Id); }
 
 void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat) {
-    CheckDueField(date, repeat, "RescheduleEarliestNotification");
-    TDataFileRewrite rewrite(Path);
-    if (!rewrite.NextRecord()) {
-        FollowReadLines(rewrite);
-        return;
-    }
-    // Written from what was read, so its voice note stays its own: neither copied nor deleted.
-    TNotification rescheduled = rewrite.GetRecord();
-    rescheduled.Date = date;
-    rescheduled.Repeat = repeat;
-    const std::size_t position = CopyRecordsPuttingInDueOrder(rewrite, rescheduled);
-    FollowReadLines(rewrite);
-    FinishRewrite(rewrite);
-    const std::int32_t id = Ids.GetIdAt(0);
-    Ids.EraseAt(0);
-    Ids.Insert(position, id);
-    LearnFormedLines(rewrite);
-    CallWatchers();
+    RescheduleNotification(GetEarliestNotification().Id, date, repeat);
 }
 
 TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
-    const std::ptrdiff_t wanted = Refresh() ? Ids.FindPosition(id) : -1;
-    if (wanted < 0) {
-        return TNotification();
-    }
-    TIterator iterator = Begin();
-    for (std::ptrdiff_t position = 0; position < wanted && iterator.IsValid(); ++position) {
-        iterator.Next();
-    }
-    return iterator.Current();
+    return ReadReminderAt(Memory, Memory.FindId(id));
 }
 
 TNotification TNotificationsDb::GetEarliestNotification() const {
-    if (!Refresh()) {
-        return TNotification();
-    }
-    TNotification earliest = Earliest;
-    earliest.Id = earliest.Date.empty() ? -1 : Ids.GetIdAt(0);
-    return earliest;
+    return ReadReminderAt(Memory, Memory.FindEarliest());
 }
 
 bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
-    return Refresh() && !Earliest.Date.empty() && !(now < Earliest.Date);
-}
-
-TNotificationsDb::TIterator TNotificationsDb::Begin() const {
-    Refresh();
-    return TIterator(*this);
-}
-
-bool TNotificationsDb::Refresh() const {
-    if (FolderWatch.TakeChange()) {
-        Known = false;
-    }
-    if (!Known) {
-        Known = ReadDataFile();
-    }
-    return Known;
-}
-
-// The IDs follow the lines read; the first record is remembered. Nothing is learnt from a read
-// that failed half-way.
-bool TNotificationsDb::ReadDataFile() const {
-    TRecordReader reader(Path, TRecordReader::TOpening::UntilTheEnd);
-    std::vector<std::uint64_t> fingerprints;
-    TNotification earliest;
-    while (reader.ReadRecordLine()) {
-        if (fingerprints.empty()) {
-            ParseRecordLine(reader.GetLine(), earliest);
-        }
-        fingerprints.push_back(FingerprintLine(reader.GetLine()));
-    }
-    if (reader.HasFailed()) {
+    const std::ptrdiff_t earliest = Memory.FindEarliest();
+    if (earliest < 0) {
         return false;
     }
-    ChangedOutside = Ids.Follow(fingerprints) || ChangedOutside;
-    Earliest = std::move(earliest);
+    const std::string& line = Memory.GetLines()[static_cast<std::size_t>(earliest)].Bytes;
+    return !(std::string_view(now) < GetRecordDate(GetLineContent(line)));
+}
+
+TNotificationsDb::TIterator TNotificationsDb::Begin() const { return TIterator(*this); }
+
+std::vector<std::wstring> TNotificationsDb::GetUnreadableLines() const {
+    std::vector<std::wstring> unreadable;
+    for (const TDataFileMemory::TLine& line : Memory.GetLines()) {
+        if (line.Id < 0 && !IsBlankLine(line.Bytes)) {
+            unreadable.push_back(DecodeUtf8(GetLineContent(line.Bytes)));
+        }
+    }
+    return unreadable;
+}
+
+void TNotificationsDb::FollowOutsideChanges() {
+    if (FolderWatch.TakeChange() || ReadPending) {
+        // The first complete read is news to those who waited for it.
+        const bool wasKnown = Known;
+        ChangedOutside = (ReadDataFile() && !wasKnown) || ChangedOutside;
+    }
+    if (ChangedOutside) {
+        CallWatchers();
+    }
+}
+
+// Shared with every other program, so that reading never stands in their way; a read that fails
+// is tried again at the next call.
+bool TNotificationsDb::ReadDataFile() {
+    TFileHandle file(INVALID_HANDLE_VALUE);
+    const TFileOpening opening = OpenFileForReading(Path, true, file);
+    std::string bytes;
+    ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, bytes)));
+    if (ReadPending) {
+        return false;
+    }
+    ChangedOutside = Memory.Follow(std::move(bytes)) || ChangedOutside;
+    Known = true;
     return true;
 }
 
-// Every change reads the whole file, and learns from it what another program may have changed
-// before the store heard of it: the folder's notification can come late, or never. The first
-// record is known again once the change is complete.
-void TNotificationsDb::FollowReadLines(const TDataFileRewrite& rewrite) {
-    ChangedOutside = Ids.Follow(rewrite.GetReadFingerprints()) || ChangedOutside;
-    Known = false;
-}
-
-void TNotificationsDb::FinishRewrite(TDataFileRewrite& rewrite) {
-    TNotification earliest = rewrite.GetFirstWrittenRecord();
-    rewrite.Finish(HolderWait);
-    Earliest = std::move(earliest);
+TDataFileChangeResult TNotificationsDb::Change(const TDataFileChangePlan& plan) {
+    const TDataFileChangeResult result = ChangeDataFile(Path, Memory, HolderWait, plan);
     Known = true;
+    ChangedOutside = ChangedOutside || result.ChangedOutside;
+    return result;
 }
 
-// After the IDs were moved as the change moved the lines.
-void TNotificationsDb::LearnFormedLines(const TDataFileRewrite& rewrite) {
-    for (const auto& formed : rewrite.GetFormedLines()) {
-        Ids.SetFingerprintAt(formed.first, formed.second);
+// What a change found that others wrote is told with it.
+void TNotificationsDb::TellWatchers(const TDataFileChangeResult& result) {
+    if (result.Made || ChangedOutside) {
+        CallWatchers();
     }
 }
 
@@ -260,13 +227,6 @@ void TNotificationsDb::DeleteSoundFile(const std::wstring& soundFile) const {
     }
 }
 
-void TNotificationsDb::ReportOutsideChanges() {
-    Refresh();
-    if (ChangedOutside) {
-        CallWatchers();
-    }
-}
-
 void TNotificationsDb::CallWatchers() {
     ChangedOutside = false;
     // A watcher that ends inside another's callback must not be called afterwards.
@@ -278,18 +238,18 @@ void TNotificationsDb::CallWatchers() {
     }
 }
 
-TNotificationsDb::TIterator::TIterator(const TNotificationsDb& db) : Db(&db), Reader(db.Path) { ReadCurrent(); }
+TNotificationsDb::TIterator::TIterator(const TNotificationsDb& db) : Db(&db) { MoveToReminderFrom(0); }
 
-void TNotificationsDb::TIterator::Next() {
-    ++LineIndex;
-    ReadCurrent();
-}
+void TNotificationsDb::TIterator::Next() { MoveToReminderFrom(Position + 1); }
 
-void TNotificationsDb::TIterator::ReadCurrent() {
-    CurrentRecord = TNotification();
-    if (Reader.ReadRecord(CurrentRecord)) {
-        CurrentRecord.Id = Db->Ids.GetIdAt(static_cast<std::size_t>(LineIndex));
+void TNotificationsDb::TIterator::MoveToReminderFrom(std::size_t position) {
+    const std::vector<TDataFileMemory::TLine>& lines = Db->Memory.GetLines();
+    for (Position = position; Position < lines.size(); ++Position) {
+        if (ReadReminder(lines[Position], CurrentRecord)) {
+            return;
+        }
     }
+    CurrentRecord = TNotification();
 }
 
 TNotificationsDb::TWatcher::TWatcher(TNotificationsDb& db, std::function<void()> callback)

@@ -1,28 +1,28 @@
 #pragma once
 
+#include "store/DataFileChange.h"
+#include "store/DataFileMemory.h"
 #include "store/DateTimeText.h"
 #include "store/FolderChangeWatch.h"
-#include "store/IdList.h"
+#include "store/HolderPauses.h"
 #include "store/Notification.h"
-#include "store/RecordReader.h"
-#include "store/ReplacementFile.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
-class TDataFileRewrite;
-
-// The pending reminders, one line each in a data file sorted by due date, with each voice note
-// copied beside it. Every change rewrites the file. Only the IDs and the earliest reminder are
-// kept in memory: the due check asks for the earliest one every second. They come from a
-// complete read of the file and are learnt from each change as it is written. People and other
-// programs edit, restore and sync the file too: a change in its folder has it read again at the
-// next query, and every change follows the lines it reads; the IDs go with the lines by their
-// content. A read that fails leaves nothing known, and the next query reads again. Every other
-// query reads the file. A change that cannot be completed, or made on a file that cannot be
-// read, throws a runtime error "TNotificationsDb: ..." and changes nothing.
+// The pending reminders, one line each in a data file, with each voice note copied beside it.
+// People and other programs edit, restore, sync and write the file too, in any order and in the
+// encodings other editors save. The store keeps the file in memory, read when it is made and again
+// when the file's folder reports a change (FollowOutsideChanges) or a change finds the file
+// changed; every query answers from that memory. Every change names its reminder by ID and is made
+// against the file as it is at that moment (see DataFileChange.h), which it writes in due order,
+// keeping every line it does not change byte for byte, the lines it cannot read included. IDs
+// mean nothing on disk and are never given twice within a run. A change that cannot be
+// completed throws a runtime error "TNotificationsDb: ..." and changes nothing.
 class TNotificationsDb {
 public:
     class TIterator;
@@ -37,44 +37,47 @@ public:
     // and can be copied); the reminder's ID is ignored. Returns the new ID. A rule needs a due
     // date of the full 19 characters.
     std::int32_t AddNotification(const TNotification& notification);
-    // An unknown ID is ignored.
+    // The reminder with that ID and its voice note go and the replacement comes, in one change;
+    // when that ID is gone, the replacement is added all the same. Returns the replacement's ID.
+    std::int32_t ReplaceNotification(std::int32_t id, const TNotification& replacement);
+    // An ID that is gone is ignored.
     void DeleteNotification(std::int32_t id);
+    // Moves a repeating reminder on to the next occurrence of its series: it is due at date with
+    // the rule text repeat from then on, and takes its place in due order before those due at the
+    // same time. Its ID, text and voice note stay. An ID that is gone is ignored.
+    void RescheduleNotification(std::int32_t id, const TDateTimeText& date, const std::string& repeat);
+    // The same for the earliest reminder; nothing happens in an empty store.
     void RemoveEarliestNotification();
-    // Moves the earliest reminder on to the next occurrence of its series: it is due at date
-    // with the rule text repeat from then on, and takes its place in due order before those due
-    // at the same time. Its ID, text and voice note stay; one rewrite of the data file, so the
-    // file holds the series either at the old or at the new occurrence, never neither. Nothing
-    // happens in an empty store.
     void RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat);
 
     // The empty record when there is none.
     TNotification GetNotification(std::int32_t id) const;
+    // The one with the least due date, wherever its line stands in the file.
     TNotification GetEarliestNotification() const;
     // Whether the earliest reminder is due at now (also when due exactly then).
     bool IsNotificationHappening(const TDateTimeText& now) const;
     TIterator Begin() const;
-    // Whether the data file can be read now: another program may hold it without sharing it, and
-    // the queries then answer as for an empty store.
-    bool IsReadable() const { return Refresh(); }
+    // The lines of the data file that hold nothing the store can read, blank ones left out, as
+    // text: they stay in the file as they are, and the user should hear of them.
+    std::vector<std::wstring> GetUnreadableLines() const;
+    // Whether the data file has been read at all: another program may hold it without sharing it
+    // when the store is made, and the queries then answer as for an empty store.
+    bool IsKnown() const { return Known; }
 
-    // Calls the watchers when the data file turned out to hold lines that the store's own changes
-    // did not write (another program changed it) since the last change or call. For a caller at
-    // the top of the message loop: the store notices such changes inside its queries, where a
-    // watcher that reads the store would run inside its own reading.
-    void ReportOutsideChanges();
+    // Reads the data file again when its folder reported a change (or the last read failed),
+    // and calls the watchers when other programs changed its lines since the last change or call.
+    // For a caller at the top of the message loop, where the watchers may read the store.
+    void FollowOutsideChanges();
 
     // From now on a change gives up at once when another program holds the data file, instead
     // of waiting for it: for the end of the session, when there is no time to wait.
     void StopWaitingForHolders() { HolderWait = THolderWait::None; }
 
 private:
-    // Whether Ids and Earliest describe the data file, which is read again when it may have
-    // changed or could not be read last time.
-    bool Refresh() const;
-    bool ReadDataFile() const;
-    void FollowReadLines(const TDataFileRewrite& rewrite);
-    void FinishRewrite(TDataFileRewrite& rewrite);
-    void LearnFormedLines(const TDataFileRewrite& rewrite);
+    bool ReadDataFile();
+    std::int32_t StoreInPlaceOf(std::int32_t id, const TNotification* stored);
+    TDataFileChangeResult Change(const TDataFileChangePlan& plan);
+    void TellWatchers(const TDataFileChangeResult& result);
     std::wstring CopySoundFile(const std::wstring& source) const;
     void DeleteSoundFile(const std::wstring& soundFile) const;
     void CallWatchers();
@@ -83,16 +86,15 @@ private:
     std::set<TWatcher*> Watchers;
     THolderWait HolderWait = THolderWait::AboutTwoSeconds;
     // Made before the first read, so that no change after it goes unseen.
-    mutable TFolderChangeWatch FolderWatch;
-    mutable bool Known = false;
-    mutable bool ChangedOutside = false;
-    mutable TIdList Ids;
-    // Without its ID, which Ids holds.
-    mutable TNotification Earliest;
+    TFolderChangeWatch FolderWatch;
+    TDataFileMemory Memory;
+    bool Known = false;
+    bool ReadPending = true;
+    bool ChangedOutside = false;
 };
 
-// Reads the reminders in due order; what it yields after a change made while it is open is not
-// defined, but it never hinders the change.
+// Goes through the reminders in due order; what it yields after a change made while it is open is
+// not defined.
 class TNotificationsDb::TIterator {
 public:
     TIterator(TIterator&&) = default;
@@ -107,12 +109,11 @@ public:
 private:
     friend class TNotificationsDb;
     explicit TIterator(const TNotificationsDb& db);
-    void ReadCurrent();
+    void MoveToReminderFrom(std::size_t position);
 
     const TNotificationsDb* Db;
-    TRecordReader Reader;
+    std::size_t Position = 0;
     TNotification CurrentRecord;
-    std::int32_t LineIndex = 0;
 };
 
 // Calls its callback after every change of the store, until it ends.

@@ -6,17 +6,6 @@ namespace {
 
 const std::size_t BufferLimit = 65536;
 
-// Virus scanners, backup and sync tools open the file for a moment without sharing its deletion,
-// which makes the move fail; it is tried again after growing pauses, for about two seconds in
-// all, before the change is given up.
-const DWORD FirstReplacePause = 10;
-const DWORD LongestReplacePause = 250;
-const DWORD ReplacePauseTotal = 2000;
-
-bool IsHeldByAnotherProgram(DWORD error) {
-    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-}
-
 }  // namespace
 
 TReplacementFile::TReplacementFile(const std::wstring& targetPath)
@@ -60,23 +49,25 @@ bool TReplacementFile::Finish() {
 }
 
 bool TReplacementFile::ReplaceTarget(THolderWait wait) {
+    THolderPauses pauses(wait);
+    for (;;) {
+        if (TryToReplaceTarget(true)) {
+            return true;
+        }
+        if (!IsHeldByAnotherProgram(GetLastError()) || !pauses.Pause()) {
+            return false;
+        }
+    }
+}
+
+bool TReplacementFile::TryToReplaceTarget(bool replaceExisting) {
     if (File.IsValid() || WriteFailed) {
+        SetLastError(ERROR_INVALID_FUNCTION);
         return false;
     }
-    const DWORD pauseTotal = wait == THolderWait::AboutTwoSeconds ? ReplacePauseTotal : 0;
-    DWORD pause = FirstReplacePause;
-    DWORD paused = 0;
-    for (;;) {
-        Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-                   FALSE;
-        if (Replaced || !IsHeldByAnotherProgram(GetLastError()) || paused >= pauseTotal) {
-            return Replaced;
-        }
-        pause = std::min(pause, pauseTotal - paused);
-        Sleep(pause);
-        paused += pause;
-        pause = std::min(pause * 2, LongestReplacePause);
-    }
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
+    Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), flags) != FALSE;
+    return Replaced;
 }
 
 bool TReplacementFile::WriteBuffer() {

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "store/FileHandle.h"
+#include "store/HolderPauses.h"
 
 #include <string>
 #include <string_view>
-
-// How long putting a new file in place waits for other programs that hold the old one.
-enum class THolderWait { AboutTwoSeconds, None };
 
 // The next content of a file, written beside it and then put in its place in one step, so that
 // the file always holds either its complete old content or its complete new content. Until it is
@@ -26,8 +24,11 @@ public:
     bool Write(std::string_view bytes);
     // Writes out what is buffered, flushes it to disk and closes the new file.
     bool Finish();
-    // Puts the finished new file in place of the target.
+    // Puts the finished new file in place of the target, waiting for programs that hold it.
     bool ReplaceTarget(THolderWait wait = THolderWait::AboutTwoSeconds);
+    // One attempt, which fails with ERROR_ALREADY_EXISTS when a target that was not to be
+    // replaced exists; GetLastError tells why it failed.
+    bool TryToReplaceTarget(bool replaceExisting);
 
 private:
     bool WriteBuffer();

@@ -2,6 +2,18 @@
 
 #include <cstdint>
 
+namespace {
+
+bool IsContinuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// What other editors write for a character beyond U+FFFF: the shortest form of a real one.
+bool IsStandardFourByteForm(std::string_view sequence, std::uint32_t point) {
+    return IsContinuation(sequence[1]) && IsContinuation(sequence[2]) && IsContinuation(sequence[3]) &&
+           point >= 0x10000 && point <= 0x10FFFF;
+}
+
+}  // namespace
+
 void AppendUtf8(std::string& bytes, wchar_t element) {
     const std::uint32_t unit = static_cast<std::uint32_t>(element) & 0xFFFF;
     if (unit <= 0x7F) {
@@ -63,7 +75,14 @@ void AppendDecodedUtf8(std::wstring& text, std::string_view bytes) {
             if (position + 4 > size) {
                 break;
             }
-            *out++ = static_cast<wchar_t>(0xFFFD);
+            const std::uint32_t point = ((lead & 0x07) << 18) + ((byteAt(position + 1) & 0x3F) << 12) +
+                                        ((byteAt(position + 2) & 0x3F) << 6) + (byteAt(position + 3) & 0x3F);
+            if (IsStandardFourByteForm(bytes.substr(position, 4), point)) {
+                *out++ = static_cast<wchar_t>(0xD800 + ((point - 0x10000) >> 10));
+                *out++ = static_cast<wchar_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+            } else {
+                *out++ = static_cast<wchar_t>(0xFFFD);
+            }
             position += 4;
         } else {
             *out++ = static_cast<wchar_t>(0xFFFF);

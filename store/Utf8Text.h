@@ -9,8 +9,9 @@ std::string EncodeUtf8(const std::wstring& text);
 // The same for one element, appended to bytes.
 void AppendUtf8(std::string& bytes, wchar_t element);
 
-// Lenient: never fails. Malformed bytes become U+FFFF, four-byte sequences U+FFFD, and a
-// sequence cut off by the end of the text is dropped.
+// Lenient: never fails. A four-byte sequence of a character beyond U+FFFF, as other editors
+// write it, becomes its surrogate pair; malformed bytes become U+FFFF, other four-byte sequences
+// U+FFFD, and a sequence cut off by the end of the text is dropped.
 std::wstring DecodeUtf8(std::string_view bytes);
 // The same, appended to text.
 void AppendDecodedUtf8(std::wstring& text, std::string_view bytes);

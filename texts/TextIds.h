@@ -64,6 +64,7 @@
 #define IDS_LIST_HELP 505
 #define IDS_LIST_DELETE 506
 #define IDS_LIST_TABLE_NAME 520
+#define IDS_LIST_UNREADABLE_LINES 521
 
 // The hot keys configuration window.
 #define IDS_HOT_KEYS_TITLE 600

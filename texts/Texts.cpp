@@ -32,7 +32,9 @@ std::wstring LoadText(int id) {
 
 std::wstring FormatText(int id, const std::vector<std::wstring>& values) { return FillTextPattern(LoadText(id), values); }
 
-std::wstring FormatCountedText(int id, long long count) {
+std::wstring FormatCountedText(int id, long long count, const std::vector<std::wstring>& furtherValues) {
     const std::wstring form = PickPluralForm(LoadText(id), GetInterfaceLanguage().Plurals, count);
-    return FillTextPattern(form, {std::to_wstring(count)});
+    std::vector<std::wstring> values = {std::to_wstring(count)};
+    values.insert(values.end(), furtherValues.begin(), furtherValues.end());
+    return FillTextPattern(form, values);
 }

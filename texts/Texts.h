@@ -13,8 +13,8 @@ std::wstring LoadText(int id);
 // The text with its places %1, %2, ... filled with the values.
 std::wstring FormatText(int id, const std::vector<std::wstring>& values);
 // A text whose forms ("|"-separated, in the order of the language's plural rule) go with a
-// count: the form for the count, with %1 the count written out.
-std::wstring FormatCountedText(int id, long long count);
+// count: the form for the count, with %1 the count written out and %2 ... the further values.
+std::wstring FormatCountedText(int id, long long count, const std::vector<std::wstring>& furtherValues = {});
 
 // The text as that language's own table has it; empty when the table lacks it.
 std::wstring FindTableText(int id, const TInterfaceLanguage& language);

@@ -25,18 +25,6 @@ std::pair<std::string, std::string> SplitAtFirstSpace(const TDateTimeText& due) 
 
 void Enable(HWND control, bool enabled) { EnableWindow(control, enabled ? TRUE : FALSE); }
 
-// Whether what the edited ID holds now is still the reminder the user opened: unchanged, or the
-// same series moved on to a later occurrence while the editor was open. IDs are reused, so the
-// ID of a one-off that fired meanwhile may hold another reminder by now.
-bool IsStillTheEditedReminder(const TNotification& stored, const TNotification& loaded) {
-    TRepeatRule storedRule;
-    TRepeatRule loadedRule;
-    const bool sameSeries = ParseRepeatRule(stored.Repeat, storedRule) && ParseRepeatRule(loaded.Repeat, loadedRule) &&
-                            storedRule.Unit == loadedRule.Unit && storedRule.Count == loadedRule.Count &&
-                            stored.Text == loaded.Text && stored.SoundFile == loaded.SoundFile;
-    return stored == loaded || sameSeries;
-}
-
 }  // namespace
 
 TNotificationEditorWindow::TNotificationEditorWindow(TNotificationsDb& db, TDialogWindowList& dialogWindows,
@@ -136,18 +124,16 @@ TDateTimeText TNotificationEditorWindow::ReadDueTime() const {
     return AddDuration(GetCurrentDateTime(), CountdownPicker.GetTime());
 }
 
-// The new version is stored before the old one goes, so that a store that fails half-way
-// leaves the reminder twice rather than not at all.
+// The reminder opened goes by its ID, whatever befell it meanwhile: a series that moved on keeps
+// its ID, and an ID is never given to another reminder. One that is gone (fired, deleted in the
+// list or by another program) leaves the new version alone in the store.
 void TNotificationEditorWindow::Save() {
     TNotification edited(ReadDueTime(), TextBox.GetText());
     ApplyRepeatRule(edited);
     if (FileExists(TemporarySoundPath)) {
         edited.SoundFile = TemporarySoundPath;
     }
-    Db.AddNotification(edited);
-    if (EditedId != -1 && IsStillTheEditedReminder(Db.GetNotification(EditedId), EditedNotification)) {
-        Db.DeleteNotification(EditedId);
-    }
+    Db.ReplaceNotification(EditedId, edited);
     const THandler saved = std::move(OnSaved);
     OnSaved = nullptr;
     Close();

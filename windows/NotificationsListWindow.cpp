@@ -54,6 +54,7 @@ TNotificationsListWindow::TNotificationsListWindow(TDialogWindowList& dialogWind
                                                    TNotificationEditorWindow& editor, const std::wstring& helpFilePath)
     : Window(LoadText(IDS_LIST_TITLE), false, &dialogWindows),
       Table(Window, MakeColumns()),
+      UnreadableLinesNote(Window),
       EditButton(Window, LoadText(IDS_LIST_EDIT), true),
       HelpButton(Window, LoadText(IDS_LIST_HELP), false),
       DeleteButton(Window, LoadText(IDS_LIST_DELETE), false),
@@ -74,7 +75,9 @@ TNotificationsListWindow::TNotificationsListWindow(TDialogWindowList& dialogWind
     CancelHandler.SetOnCancel([this] { Window.Hide(); });
 }
 
+// What other programs wrote since the last tick is shown too.
 void TNotificationsListWindow::ShowList() {
+    Db.FollowOutsideChanges();
     Refresh();
     LayOut();
     Window.Move(Window.GetPosition(), WantedSize);
@@ -98,6 +101,7 @@ void TNotificationsListWindow::Refresh() {
                       DescribeStoredRule(notification.Repeat)});
         RowIds.push_back(notification.Id);
     }
+    ShowUnreadableLines();
     Enable(EditButton.GetHandle(), false);
     Enable(DeleteButton.GetHandle(), false);
     if (RowIds.empty()) {
@@ -129,6 +133,18 @@ void TNotificationsListWindow::DeleteSelected() {
     }
 }
 
+// A person's typo must not cost them the reminder silently: its line stays, and they read it here.
+void TNotificationsListWindow::ShowUnreadableLines() {
+    const std::vector<std::wstring> lines = Db.GetUnreadableLines();
+    const bool hadText = UnreadableLinesNote.HasText();
+    UnreadableLinesNote.SetText(lines.empty() ? std::wstring()
+                                              : FormatCountedText(IDS_LIST_UNREADABLE_LINES,
+                                                                  static_cast<long long>(lines.size()), {lines[0]}));
+    if (hadText != UnreadableLinesNote.HasText()) {
+        LayOut();
+    }
+}
+
 void TNotificationsListWindow::UpdateButtons() {
     const bool hasSelection = Table.GetSelection() >= 0;
     Enable(EditButton.GetHandle(), hasSelection);
@@ -148,7 +164,7 @@ int TNotificationsListWindow::FindRow(std::int32_t id) const {
 }
 
 // Opened tall enough for a few rows whatever their number; when resized, the table stretches and
-// the buttons keep to their edges.
+// the buttons and the note above them keep to their edges. The note widens nothing: it is cut.
 void TNotificationsListWindow::LayOut() {
     const int margin = Window.ScaleForDpi(5);
     const TSize client = Window.GetClientSize();
@@ -161,10 +177,17 @@ void TNotificationsListWindow::LayOut() {
     HelpButton.Move(TPoint{client.width - remove.width - margin - help.width - margin, buttonsTop}, help);
     TSize needed{edit.width + remove.width + help.width + 4 * margin, 0};
 
-    Table.Move(TPoint{margin, margin}, TSize{std::max(client.width - 2 * margin, 0), std::max(buttonsTop - 2 * margin, 0)});
+    const int width = std::max(client.width - 2 * margin, 0);
+    int tableBottom = buttonsTop - margin;
+    const int noteHeight = UnreadableLinesNote.HasText() ? UnreadableLinesNote.GetPreferredSize().height : 0;
+    if (noteHeight > 0) {
+        tableBottom -= noteHeight + margin;
+        UnreadableLinesNote.Move(TPoint{margin, tableBottom + margin}, TSize{width, noteHeight});
+    }
+    Table.Move(TPoint{margin, margin}, TSize{width, std::max(tableBottom - margin, 0)});
     const TSize rowsView = MeasureRowsView(Table.GetHandle(), VisibleRowsWanted);
     needed.width = std::max(needed.width, rowsView.width + GetMetricForDpi(SM_CXVSCROLL, Window.GetDpi()) + 2 * margin);
-    needed.height = remove.height + rowsView.height + 3 * margin;
+    needed.height = remove.height + rowsView.height + 3 * margin + (noteHeight > 0 ? noteHeight + margin : 0);
 
     const TSize outer = Window.GetSize();
     WantedSize = TSize{needed.width + outer.width - client.width, needed.height + outer.height - client.height};

@@ -3,6 +3,7 @@
 #include "store/NotificationsDb.h"
 #include "ui/ControlButton.h"
 #include "ui/ControlCancelHandler.h"
+#include "ui/ControlNote.h"
 #include "ui/ControlTable.h"
 #include "ui/Window.h"
 #include "windows/NotificationEditorWindow.h"
@@ -11,8 +12,10 @@
 #include <string>
 #include <vector>
 
-// Every stored reminder in due order, date and text, for editing and deleting. Built once,
-// hidden, and reused; it follows the store through Refresh, shown or not.
+// Every stored reminder in due order, date and text, for editing and deleting, each row acting on
+// the ID of the reminder it shows; below them, lines of the data file that hold no reminder the
+// program can read, when there are any. Built once, hidden, and reused; it follows the store
+// through Refresh, shown or not.
 class TNotificationsListWindow {
 public:
     TNotificationsListWindow(TDialogWindowList& dialogWindows, TNotificationsDb& db, TNotificationEditorWindow& editor,
@@ -30,11 +33,13 @@ private:
     void EditSelected(TNotificationEditorWindow& editor);
     void DeleteSelected();
     void UpdateButtons();
+    void ShowUnreadableLines();
     std::int32_t GetRowId(int row) const;
     int FindRow(std::int32_t id) const;
 
     TWindow Window;
     TControlTable Table;
+    TControlNote UnreadableLinesNote;
     TControlButton EditButton;
     TControlButton HelpButton;
     TControlButton DeleteButton;

@@ -18,6 +18,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -117,6 +118,7 @@ protected:
     std::unique_ptr<TDueReminderCheck> Check;
     HWND NotificationHandle = nullptr;
     TDateTimeText Now = "2011.05.16 22:53:00";
+    std::wstring Shown;
 };
 
 TEST_F(DueReminderCheck, NothingHappensOnAnEmptyStoreOrBeforeTheEarliestIsDue) {
@@ -291,20 +293,24 @@ TEST_F(DueReminderCheck, ASeriesEditedWhileItFallsDueIsStoredOnce) {
     EXPECT_EQ(ReadDataFile(), "2099.12.09 10:00:00 every 30 minutes||Stretch\r\n");
 }
 
-TEST_F(DueReminderCheck, AReminderDeletedOrEditedWhileItIsShownLeavesTheOthersAlone) {
+// While it is shown the user deletes the shown series, edits it, or adds a reminder due earlier:
+// only the shown one, as it was shown, goes on to its next occurrence.
+TEST_F(DueReminderCheck, WhatHappensWhileAReminderIsShownLeavesTheOthersAlone) {
     const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunWhileShowing, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     const std::string other = "2011.05.16 22:30:00 every 1 day||other series\r\n";
-    for (const bool edited : {false, true}) {
+    const std::string earlier = "2011.05.16 21:00:00||added earlier\r\n";
+    const std::pair<std::function<void(std::int32_t)>, std::string> cases[] = {
+        {[this](std::int32_t shown) { Store->DeleteNotification(shown); }, other},
+        {[this](std::int32_t shown) { Store->ReplaceNotification(shown, TNotification("2011.05.20 08:00:00", L"edited")); },
+         other + "2011.05.20 08:00:00||edited\r\n"},
+        {[this](std::int32_t) { Add("2011.05.16 21:00:00", L"added earlier"); },
+         earlier + other + "2011.05.17 22:00:00 every 1 day||shown series\r\n"}};
+    for (const auto& test : cases) {
         UseDataFile("2011.05.16 22:00:00 every 1 day||shown series\r\n" + other);
-        WhileShowing = [this, edited, shown = Store->GetEarliestNotification().Id] {
-            Store->DeleteNotification(shown);
-            if (edited) {
-                Add("2011.05.20 08:00:00", L"edited");
-            }
-        };
+        WhileShowing = [&test, shown = Store->GetEarliestNotification().Id] { test.first(shown); };
         Check->Run();
-        EXPECT_EQ(ReadDataFile(), other + (edited ? "2011.05.20 08:00:00||edited\r\n" : ""));
+        EXPECT_EQ(ReadDataFile(), test.second);
         CloseShownReminder();
     }
     UnhookWindowsHookEx(hook);
@@ -369,6 +375,25 @@ TEST_F(DueReminderCheck, TheTrayTooltipTellsWhatComesNextAfterEveryChange) {
     note();
     EXPECT_EQ(shown, expected.at(locale));
     EXPECT_EQ(std::wstring(icon.GetRecord().szTip, 8), L"Nudgely\n");
+}
+
+// Several fall due while one is on screen: the count of those waiting follows the clock, as the
+// scheduler asks the tooltip at every tick, without the store changing.
+TEST_F(DueReminderCheck, TheTrayTooltipCountsThoseFallingDueWhileOneIsOnScreen) {
+    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { Shown = text; }, [this] { return Now; });
+    Add(Now, L"shown");
+    Add("2011.05.16 22:53:30", L"half a minute later");
+    Add("2011.05.16 22:54:00", L"a minute later");
+    const auto tick = [&] {
+        Check->Run();
+        tooltip.FollowTime();
+    };
+    tick();
+    ASSERT_TRUE(Window->IsShowingNotification());
+    EXPECT_EQ(std::count(Shown.begin(), Shown.end(), L'\n'), 1) << "no count yet";
+    Now = "2011.05.16 22:54:00";
+    tick();
+    EXPECT_NE(Shown.find(FormatCountedText(IDS_TOOLTIP_WAITING, 2)), std::wstring::npos) << Shown;
 }
 
 // An antivirus scanner holds the data file as the program starts: the tooltip does not claim

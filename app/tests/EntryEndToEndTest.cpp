@@ -228,6 +228,21 @@ TEST_F(EntryEndToEnd, AStartAndAnAddThatMeetTheMutexHeldForAMomentWaitForIt) {
     EXPECT_NE(ReadWholeFile(GetDataFolder() / L"notifications").find("||Tea\r\n"), std::string::npos);
 }
 
+// An editor keeps the data file open for writing past the store's wait: the reminder is not
+// stored, and the run says so.
+TEST_F(EntryEndToEnd, AnAddThatMeetsTheDataFileHeldByAnEditorFailsAndSaysSo) {
+    fs::create_directories(GetDataFolder());
+    const fs::path data = GetDataFolder() / L"notifications";
+    std::ofstream(data, std::ios::binary) << "2030.01.01 10:00:00||editor\r\n";
+    const HANDLE editor = CreateFileW(data.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(editor, INVALID_HANDLE_VALUE);
+    const std::pair<std::string, DWORD> result = RunAdd(L"00:10:00 Tea");
+    CloseHandle(editor);
+    EXPECT_EQ(result.second, 1ul);
+    EXPECT_EQ(result.first.find("Reminder added"), std::string::npos) << result.first;
+    EXPECT_EQ(ReadWholeFile(data), "2030.01.01 10:00:00||editor\r\n");
+}
+
 class SelfTestEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -150,6 +150,28 @@ TEST_F(TFailingChangeTest, SucceedsOnceTheObstacleIsGone) {
     EXPECT_EQ(WatcherCalls, 1);
 }
 
+// A plain editor saves the data file in place: it truncates it, writes, and closes a moment later.
+// A change made meanwhile waits for it and is made on what it wrote: both are kept.
+TEST(NotificationsDbFailureTest, AChangeMadeWhileAnEditorSavesInPlaceKeepsBoth) {
+    const TStoreTestFolder folder;
+    const std::wstring path = folder.GetDataPath();
+    ASSERT_TRUE(WriteFileContent(path, "2011.05.01 10:00:00||before the editor saved\r\n"));
+    TNotificationsDb db(path);
+    TFileHandle editor(
+        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(editor.IsValid());
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(editor.Get(), "2011.05.02 10:00:00||edi", 24, &written, nullptr));
+    std::thread finisher([&editor, &written] {
+        Sleep(300);
+        WriteFile(editor.Get(), "ted\r\n", 5, &written, nullptr);
+        editor.Close();
+    });
+    EXPECT_NO_THROW(db.AddNotification(TNotification("2011.05.03 10:00:00", L"added")));
+    finisher.join();
+    EXPECT_EQ(ReadWholeFile(path), "2011.05.02 10:00:00||edited\r\n2011.05.03 10:00:00||added\r\n");
+}
+
 TEST(NotificationsDbFailureTest, DataPathThatIsAFolder) {
     const TStoreTestFolder folder;
     const std::wstring dataPath = folder.GetDataPath();

@@ -1,5 +1,6 @@
 #include "store/FileContent.h"
 #include "store/NotificationsDb.h"
+#include "store/Utf8Text.h"
 #include "store/tests/StoreTestFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +22,26 @@ struct TModelRecord {
     std::string Repeat;
 };
 
-// The store as plain memory: due order, newest first among equal dates, smallest free ID.
+// The store as plain memory: due order, newest first among equal dates, each ID given once.
 class TStoreModel {
 public:
     std::int32_t Add(const TDateTimeText& date, const std::wstring& text, const std::string& sound,
                      const std::string& repeat) {
-        std::int32_t id = 0;
-        while (FindPosition(id) >= 0) {
-            ++id;
-        }
-        Insert(TModelRecord{date, text, id, sound, repeat});
-        return id;
+        Insert(TModelRecord{date, text, NextId, sound, repeat});
+        return NextId++;
+    }
+
+    // Another program put the lines in reverse order: they are read in due order again, those due
+    // at the same time now the other way round.
+    void ReadReversed() {
+        std::reverse(Records.begin(), Records.end());
+        SortByDate();
+    }
+
+    // Another program appended a line: it comes after those due at the same time.
+    void ReadAppended(const TDateTimeText& date, const std::wstring& text) {
+        Records.push_back(TModelRecord{date, text, NextId++, std::string(), std::string()});
+        SortByDate();
     }
 
     void RescheduleEarliest(const TDateTimeText& date, const std::string& repeat) {
@@ -63,8 +73,15 @@ public:
     }
 
     std::vector<TModelRecord> Records;
+    std::size_t UnreadableLines = 0;
 
 private:
+    void SortByDate() {
+        std::stable_sort(Records.begin(), Records.end(),
+                         [](const TModelRecord& left, const TModelRecord& right) { return left.Date < right.Date; });
+    }
+
+    std::int32_t NextId = 0;
     void Insert(const TModelRecord& added) {
         const auto later = std::find_if(Records.begin(), Records.end(),
                                         [&added](const TModelRecord& record) { return !(record.Date < added.Date); });
@@ -82,9 +99,11 @@ public:
         return "2011.05.0" + std::to_string(day) + (Random() % 2 ? " 12:00:00" : " 08:30:00");
     }
 
+    // Never the same twice: lines alike in every byte are alike in all the user sees, and which of
+    // their IDs goes to which after another program's change does not matter.
     std::wstring MakeText() {
         static const std::wstring pieces[] = {L"a", L"|", L" ", L"\x00E9", L"\x4E2D", L"\xD83D\xDE00", L"text"};
-        std::wstring text;
+        std::wstring text = std::to_wstring(++TextCount);
         for (unsigned count = Random() % 6; count > 0; --count) {
             text += pieces[Random() % (sizeof(pieces) / sizeof(pieces[0]))];
         }
@@ -103,7 +122,44 @@ public:
 
 private:
     std::mt19937 Random;
+    int TextCount = 0;
 };
+
+std::vector<std::string> SplitLines(std::string content) {
+    if (content.rfind("\xEF\xBB\xBF", 0) == 0) {
+        content.erase(0, 3);
+    }
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end = 0; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(content.substr(start, end - start + 2));
+    }
+    return lines;
+}
+
+// What an editor, a sync tool or a script does to the data file while the program runs: reverses
+// it and saves it with a byte-order mark, appends a line, or adds one the store cannot read.
+void WriteAsAnotherProgram(const std::wstring& path, TStoreModel& model, TRandomStoreUse& use) {
+    std::vector<std::string> lines = SplitLines(ReadWholeFile(path));
+    std::string content;
+    const unsigned choice = use.Choose(3);
+    if (choice == 0) {
+        std::reverse(lines.begin(), lines.end());
+        content = "\xEF\xBB\xBF";
+        model.ReadReversed();
+    } else if (choice == 1) {
+        const TDateTimeText date = use.MakeDate();
+        const std::wstring text = use.MakeText();
+        lines.push_back(date + "||" + EncodeUtf8(text) + "\r\n");
+        model.ReadAppended(date, text);
+    } else {
+        lines.insert(lines.begin() + use.Choose(static_cast<unsigned>(lines.size()) + 1), "2011.05.05 no separator\r\n");
+        ++model.UnreadableLines;
+    }
+    for (const std::string& line : lines) {
+        content += line;
+    }
+    ASSERT_TRUE(WriteFileContent(path, content));
+}
 
 void ExpectStoreMatchesModel(const TStoreTestFolder& folder, const TNotificationsDb& db, const TStoreModel& model,
                              bool dataFileMade, int step) {
@@ -127,6 +183,7 @@ void ExpectStoreMatchesModel(const TStoreTestFolder& folder, const TNotification
     }
     std::sort(expectedFiles.begin(), expectedFiles.end());
     ASSERT_EQ(folder.ListFileNames(), expectedFiles) << "step " << step;
+    ASSERT_EQ(db.GetUnreadableLines().size(), model.UnreadableLines) << "step " << step;
     const TNotification earliest = db.GetEarliestNotification();
     ASSERT_EQ(earliest.Date, model.Records.empty() ? TDateTimeText() : model.Records[0].Date);
     ASSERT_EQ(earliest.Id, model.Records.empty() ? -1 : model.Records[0].Id) << "step " << step;
@@ -152,8 +209,18 @@ TEST(NotificationsDbModelTest, RandomChangesMatchAPlainModel) {
     TRandomStoreUse use(20110516);
     bool dataFileMade = false;
     for (int step = 0; step < StepCount; ++step) {
-        const unsigned choice = use.Choose(100);
+        unsigned choice = use.Choose(100);
         const bool full = model.Records.size() >= LargestStore;
+        // The store reads another program's change when told of it, or when it makes a change
+        // itself (an add reads the file whatever the memory holds).
+        if (dataFileMade && use.Choose(8) == 0) {
+            WriteAsAnotherProgram(folder.GetDataPath(), model, use);
+            if (full || use.Choose(2) == 0) {
+                db.FollowOutsideChanges();
+            } else {
+                choice = 0;
+            }
+        }
         if (choice < 45 && !full) {
             const TDateTimeText date = use.MakeDate();
             const std::wstring text = use.MakeText();

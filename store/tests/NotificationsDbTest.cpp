@@ -63,7 +63,8 @@ TEST(NotificationsDbTest, ReadsARecordAndTellsWhenItIsDue) {
     EXPECT_FALSE(db.IsNotificationHappening("2011.05.01 12:12:12"));
 }
 
-TEST(NotificationsDbTest, KeepsDueOrderAndGivesTheSmallestFreeId) {
+// A window holding the ID of a reminder that went can never reach a newer one.
+TEST(NotificationsDbTest, KeepsDueOrderAndNeverGivesAnIdTwice) {
     const TStoreTestFolder folder;
     TNotificationsDb db(folder.GetDataPath());
     EXPECT_EQ(db.AddNotification(TNotification("2011.05.05 22:00:00", L"qqq")), 0);
@@ -78,8 +79,8 @@ TEST(NotificationsDbTest, KeepsDueOrderAndGivesTheSmallestFreeId) {
     EXPECT_EQ(ListTexts(db), std::vector<std::wstring>({L"eee", L"www"}));
     EXPECT_EQ(db.GetNotification(0), TNotification());
     EXPECT_EQ(db.GetNotification(2).Text, L"eee");
-    EXPECT_EQ(db.AddNotification(TNotification("2011.07.01 00:00:00", L"rrr")), 0);
-    EXPECT_EQ(db.GetNotification(0).Text, L"rrr");
+    EXPECT_EQ(db.AddNotification(TNotification("2011.07.01 00:00:00", L"rrr")), 3);
+    EXPECT_EQ(db.GetNotification(0), TNotification());
     EXPECT_EQ(ReadWholeFile(folder.GetDataPath()),
               "2011.05.04 22:00:00||eee\r\n2011.06.05 22:00:00||www\r\n2011.07.01 00:00:00||rrr\r\n");
 }
@@ -143,13 +144,69 @@ TEST(NotificationsDbTest, ReportsTheChangesOfOtherProgramsOnceAndItsOwnNeverTwic
     int calls = 0;
     const TNotificationsDb::TWatcher watcher(db, [&calls] { ++calls; });
     db.AddNotification(TNotification("2011.05.05 22:00:00", L"own"));
-    db.ReportOutsideChanges();
+    db.FollowOutsideChanges();
     EXPECT_EQ(calls, 1);
     ASSERT_TRUE(ReplaceFileContent(folder.GetDataPath(), "2011.05.04 22:00:00||other\r\n2011.05.05 22:00:00||own\r\n"));
-    db.ReportOutsideChanges();
-    db.ReportOutsideChanges();
+    db.FollowOutsideChanges();
+    db.FollowOutsideChanges();
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(ListTexts(db), std::vector<std::wstring>({L"other", L"own"}));
+}
+
+namespace {
+
+std::string EncodeUtf16(const std::wstring& text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+}  // namespace
+
+// What other editors save: the store reads it all, follows its reminders by their IDs, takes the
+// least due date for the earliest wherever its line stands, and writes every line it does not
+// change back as it stood, in UTF-8 without a mark and in due order.
+TEST(NotificationsDbTest, ReadsAndKeepsWhatOtherProgramsWrite) {
+    const std::string mine = "2011.05.10 10:00:00||mine\r\n";
+    const std::string added = "2011.05.05 10:00:00||added\r\n";
+    const std::wstring tree = L"2011.05.01 10:00:00||caf\x00E9 \xD83C\xDF84\r\n2011.05.10 10:00:00||mine\r\n";
+    const std::string treeInProgramForm = "2011.05.01 10:00:00||caf\xC3\xA9 \xED\xA0\xBC\xED\xBE\x84\r\n";
+    const std::wstring treeText = L"caf\x00E9 \xD83C\xDF84";
+    struct TCase {
+        std::string Written;
+        std::vector<std::wstring> Texts;
+        std::string AfterAnAdd;
+    };
+    const TCase cases[] = {
+        {"\xEF\xBB\xBF" "2011.05.01 10:00:00||marked\r\n" + mine, {L"marked", L"mine"},
+         "2011.05.01 10:00:00||marked\r\n" + added + mine},
+        {EncodeUtf16(tree, false), {treeText, L"mine"}, treeInProgramForm + added + mine},
+        {EncodeUtf16(tree, true), {treeText, L"mine"}, treeInProgramForm + added + mine},
+        {"2011.05.01 10:00:00||caf\xC3\xA9 \xF0\x9F\x8E\x84\r\n" + mine, {treeText, L"mine"},
+         "2011.05.01 10:00:00||caf\xC3\xA9 \xF0\x9F\x8E\x84\r\n" + added + mine},
+        {mine + "2011.05.01 10:00:00||earlier\r\n", {L"earlier", L"mine"}, "2011.05.01 10:00:00||earlier\r\n" + added + mine},
+        {"2011.05.02 10:00 call grandma\r\n" + mine, {L"mine"}, "2011.05.02 10:00 call grandma\r\n" + added + mine},
+    };
+    for (const TCase& test : cases) {
+        const TStoreTestFolder folder;
+        ASSERT_TRUE(WriteFileContent(folder.GetDataPath(), mine));
+        TNotificationsDb db(folder.GetDataPath());
+        const std::int32_t mineId = db.GetEarliestNotification().Id;
+        int calls = 0;
+        const TNotificationsDb::TWatcher watcher(db, [&calls] { ++calls; });
+        ASSERT_TRUE(WriteFileContent(folder.GetDataPath(), test.Written));
+        db.FollowOutsideChanges();
+        EXPECT_EQ(calls, 1) << test.Written;
+        EXPECT_EQ(ListTexts(db), test.Texts) << test.Written;
+        EXPECT_EQ(db.GetEarliestNotification().Text, test.Texts.front()) << test.Written;
+        EXPECT_EQ(db.GetNotification(mineId).Text, L"mine") << test.Written;
+        db.AddNotification(TNotification("2011.05.05 10:00:00", L"added"));
+        EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), test.AfterAnAdd) << test.Written;
+    }
 }
 
 TEST(NotificationsDbTest, NeverCallsAWatcherThatEndedDuringAnotherCallback) {
@@ -243,7 +300,7 @@ TEST(NotificationsDbTest, ReschedulesTheEarliestReminderToItsNewPlace) {
     EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications", L"notifications.sound.0", L"recorded.pcm"}));
 }
 
-TEST(NotificationsDbTest, ReadsLfOnlyLineEndsAndSkipsUnreadableLines) {
+TEST(NotificationsDbTest, ReadsLfOnlyLineEndsAndKeepsUnreadableLines) {
     const TStoreTestFolder folder;
     WriteFileContent(folder.GetDataPath(),
                      "2011.05.01 00:00:00||one\n"
@@ -256,19 +313,21 @@ TEST(NotificationsDbTest, ReadsLfOnlyLineEndsAndSkipsUnreadableLines) {
     EXPECT_EQ(db.GetNotification(1).Text, L"three");
     EXPECT_EQ(db.AddNotification(TNotification("2011.05.02 00:00:00", L"two")), 2);
     EXPECT_EQ(ListTexts(db), std::vector<std::wstring>({L"one", L"two", L"three"}));
-    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()),
-              "2011.05.01 00:00:00||one\r\n2011.05.02 00:00:00||two\r\n2011.05.03 00:00:00||three\r\n");
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.01 00:00:00||one\nonly one|separator\r\n\r\n|no date|x\n"
+                                                   "2011.05.02 00:00:00||two\r\n2011.05.03 00:00:00||three\r\n");
+    EXPECT_EQ(db.GetUnreadableLines(), std::vector<std::wstring>({L"only one|separator", L"|no date|x"}));
     db.DeleteNotification(1);
     EXPECT_EQ(ListTexts(db), std::vector<std::wstring>({L"one", L"two"}));
 }
 
-TEST(NotificationsDbTest, ASecondLineWithOneSeparatorYieldsOneReminder) {
+TEST(NotificationsDbTest, ALineWithOneSeparatorHoldsNoReminderAndStaysInTheFile) {
     const TStoreTestFolder folder;
     WriteFileContent(folder.GetDataPath(), "2011.05.16 22:53:00||text\r\n2011.05.17 22:53:00|broken\r\n");
     TNotificationsDb db(folder.GetDataPath());
     EXPECT_EQ(ListTexts(db), std::vector<std::wstring>({L"text"}));
     db.AddNotification(TNotification("2011.05.18 00:00:00", L"new"));
-    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()), "2011.05.16 22:53:00||text\r\n2011.05.18 00:00:00||new\r\n");
+    EXPECT_EQ(ReadWholeFile(folder.GetDataPath()),
+              "2011.05.16 22:53:00||text\r\n2011.05.17 22:53:00|broken\r\n2011.05.18 00:00:00||new\r\n");
 }
 
 TEST(NotificationsDbTest, KeepsACopyOfEachSoundAndReusesFreedNames) {

@@ -29,7 +29,6 @@ TEST(Utf8TextTest, EveryCodeUnitSurvivesARoundTrip) {
 TEST(Utf8TextTest, ReadsMalformedBytesLeniently) {
     EXPECT_EQ(DecodeUtf8("\x80" "a"), std::wstring(1, L'\xFFFF') + L"a");
     EXPECT_EQ(DecodeUtf8("\xF8\xFF"), std::wstring(2, L'\xFFFF'));
-    EXPECT_EQ(DecodeUtf8("\xF0\x9F\x98\x80" "b"), std::wstring(1, L'\xFFFD') + L"b");
     // Continuation bytes are not checked, and over-long forms give what their bits spell.
     EXPECT_EQ(DecodeUtf8("\xC3" "A"), std::wstring(1, static_cast<wchar_t>(0xC1)));
     EXPECT_EQ(DecodeUtf8("\xC1\x81"), L"A");
@@ -40,4 +39,22 @@ TEST(Utf8TextTest, DropsASequenceCutOffByTheEnd) {
     EXPECT_EQ(DecodeUtf8("ab\xC3"), L"ab");
     EXPECT_EQ(DecodeUtf8("ab\xE2\x82"), L"ab");
     EXPECT_EQ(DecodeUtf8("ab\xF0\x9F\x98"), L"ab");
+}
+
+// Other editors write a character beyond U+FFFF in four bytes: it reads as its surrogate pair,
+// while four bytes that spell no such character read as U+FFFD.
+TEST(Utf8TextTest, ReadsAStandardFourByteSequenceAsItsSurrogatePair) {
+    const std::wstring replaced(1, L'\xFFFD');
+    const std::pair<std::string, std::wstring> cases[] = {
+        {"\xF0\x9F\x98\x80" "b", std::wstring{wchar_t(0xD83D), wchar_t(0xDE00), L'b'}},
+        {"\xF0\x90\x80\x80", std::wstring{wchar_t(0xD800), wchar_t(0xDC00)}},
+        {"\xF4\x8F\xBF\xBF", std::wstring{wchar_t(0xDBFF), wchar_t(0xDFFF)}},
+        {"\xF4\x90\x80\x80", replaced},
+        {"\xF0\x8F\xBF\xBF", replaced},
+        {"\xF7\xBF\xBF\xBF", replaced},
+        {"\xF0\x9F\x41\x80", replaced},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(DecodeUtf8(test.first), test.second) << test.first;
+    }
 }

@@ -124,7 +124,7 @@ TEST_F(EditorTest, SavingACountdownAddsItToTheMomentOfSavingAcrossMidnight) {
     EXPECT_EQ(stored[0].Date.substr(0, 10), AddDuration(before.substr(0, 10) + " 12:00:00", "24:00:00").substr(0, 10));
 }
 
-TEST_F(EditorTest, EditingShowsTheReminderAndStoresItAnewBeforeTheOldOneGoes) {
+TEST_F(EditorTest, EditingShowsTheReminderAndReplacesItInOneChange) {
     const int kept = Store.Add("2031.01.01 10:00:00", L"kept");
     const int edited = Store.Add("2031.02.03 04:05:06", L"edited");
     std::vector<size_t> countsSeen;
@@ -140,7 +140,7 @@ TEST_F(EditorTest, EditingShowsTheReminderAndStoresItAnewBeforeTheOldOneGoes) {
     EXPECT_TRUE(IsChecked(GetButton(L"Fixed time")));
     Click(GetButton(L"Save"));
 
-    EXPECT_EQ(countsSeen, (std::vector<size_t>{3, 2}));
+    EXPECT_EQ(countsSeen, (std::vector<size_t>{2}));
     const std::vector<TNotification> stored = Store.ReadAll();
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].Id, kept);
@@ -150,38 +150,49 @@ TEST_F(EditorTest, EditingShowsTheReminderAndStoresItAnewBeforeTheOldOneGoes) {
     EXPECT_FALSE(IsShown());
 }
 
-// The store fails once it has taken the new version; the old one must still be there.
-TEST_F(EditorTest, AStoreFailingHalfWayThroughASaveLosesNothing) {
+// The store cannot write its data file: the old version stays, and so does what the user typed.
+TEST_F(EditorTest, ASaveThatFailsLosesNothing) {
     const int edited = Store.Add("2031.02.03 04:05:06", L"edited");
     Editor.ShowEditor(edited);
     TypeText(GetTextBox(), L"changed");
     const std::wstring blocker = TReplacementFile::MakeNewFilePath(Store.GetFilePath(L"notifications"));
-    TNotificationsDb::TWatcher watcher(Store.GetDb(), [&] { CreateDirectoryW(blocker.c_str(), nullptr); });
+    ASSERT_TRUE(CreateDirectoryW(blocker.c_str(), nullptr));
     Click(GetButton(L"Save"));
+    RemoveDirectoryW(blocker.c_str());
 
     ASSERT_EQ(Failures.size(), 1u);
     EXPECT_EQ(Failures[0].rfind("TNotificationsDb: ", 0), 0u) << Failures[0];
     Failures.clear();
     const std::vector<TNotification> stored = Store.ReadAll();
-    ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[0].Text, L"changed");
-    EXPECT_EQ(stored[1].Text, L"edited");
-    EXPECT_EQ(stored[1].Id, edited);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].Text, L"edited");
+    EXPECT_EQ(stored[0].Id, edited);
     EXPECT_TRUE(IsShown());
+    EXPECT_EQ(ReadText(GetTextBox()), L"changed");
 }
 
-// The scheduler took the edited reminder off, and a snooze got its ID, while the editor was open.
-TEST_F(EditorTest, SavingAfterTheEditedReminderWentSparesTheOneThatTookItsId) {
-    const int edited = Store.Add("2011.02.03 04:05:06", L"fired meanwhile");
-    Editor.ShowEditor(edited);
-    Store.GetDb().RemoveEarliestNotification();
-    ASSERT_EQ(Store.Add("2031.01.01 10:00:00", L"snoozed"), edited);
-    Click(GetButton(L"Save"));
-
-    const std::vector<TNotification> stored = Store.ReadAll();
-    ASSERT_EQ(stored.size(), 2u);
-    EXPECT_EQ(stored[0].Text, L"fired meanwhile");
-    EXPECT_EQ(stored[1].Text, L"snoozed");
+// The series opened went while the editor was open: it fired, or the user deleted it in the list,
+// or another program took its line out. Saving stores the new version beside the others, never
+// deleting what it just stored.
+TEST_F(EditorTest, SavingAfterTheEditedReminderWentKeepsTheNewVersionAndTheOthers) {
+    const std::function<void(std::int32_t)> takeAways[] = {
+        [this](std::int32_t) { Store.GetDb().RemoveEarliestNotification(); },
+        [this](std::int32_t edited) { Store.GetDb().DeleteNotification(edited); },
+        [this](std::int32_t) { WriteBytes(Store.GetFilePath(L"notifications"), "2031.01.01 10:00:00||other\r\n"); }};
+    for (const auto& takeAway : takeAways) {
+        WriteBytes(Store.GetFilePath(L"notifications"), "2011.02.03 04:05:06 every 1 day||series\r\n"
+                                                        "2031.01.01 10:00:00||other\r\n");
+        Store.GetDb().FollowOutsideChanges();
+        const std::int32_t edited = Store.GetDb().GetEarliestNotification().Id;
+        Editor.ShowEditor(edited);
+        takeAway(edited);
+        Click(GetButton(L"Save"));
+        std::vector<std::wstring> texts;
+        for (const TNotification& stored : Store.ReadAll()) {
+            texts.push_back(stored.Text);
+        }
+        EXPECT_EQ(texts, (std::vector<std::wstring>{L"series", L"other"})) << &takeAway - takeAways;
+    }
 }
 
 TEST_F(EditorTest, AReminderThatIsNoLongerStoredShowsNothing) {

@@ -8,6 +8,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
+
 namespace {
 
 // A list window wired to its store as the application wires it, with the editor it opens.
@@ -49,7 +53,43 @@ protected:
     std::vector<std::string> Failures;
 };
 
+// Runs once as the list fills its first row.
+std::function<void()> WhileFilling;
+
+LRESULT CALLBACK RunWhileFilling(int code, WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<const CWPSTRUCT*>(lParam)->message == LVM_INSERTITEMW && WhileFilling) {
+        std::exchange(WhileFilling, nullptr)();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+// Another program puts a line on top of a long data file while the list fills its rows, and the
+// user deletes a row before the program hears of the change: the reminder the row shows goes.
+TEST_F(ListTest, ARowActsOnTheReminderItShowsWhenTheFileChangesWhileTheListFills) {
+    const std::wstring path = Store.GetFilePath(L"notifications");
+    std::string lines;
+    for (int number = 100; number < 900; ++number) {
+        lines += "2031.01.01 10:00:00||r" + std::to_string(number) + "\r\n";
+    }
+    WriteBytes(path, lines);
+    Store.GetDb().FollowOutsideChanges();
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunWhileFilling, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    WhileFilling = [&] { WriteBytes(path, "2030.01.01 10:00:00||another\r\n" + lines); };
+    List.ShowList();
+    UnhookWindowsHookEx(hook);
+
+    const std::vector<std::wstring> texts = ReadTexts();
+    const int row = static_cast<int>(std::find(texts.begin(), texts.end(), L"r800") - texts.begin());
+    ASSERT_LT(row, CountRows(GetTable()));
+    ListView_EnsureVisible(GetTable(), row, FALSE);
+    ClickRow(GetTable(), row);
+    Click(GetButton(L"Delete"));
+    const std::string deleted = "2031.01.01 10:00:00||r800\r\n";
+    EXPECT_EQ(ReadBytes(path), "2030.01.01 10:00:00||another\r\n" + lines.erase(lines.find(deleted), deleted.size()));
+}
 
 // The list follows the store while hidden: the first reminder added got selected then.
 TEST_F(ListTest, ShowsTheRemindersInDueOrderKeepingTheSelectionAndFocusesTheTable) {

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the store knows of its data file: every line in due order, each with the bytes it stands as
+// in the file and, when it holds a reminder, the reminder's ID. A line that holds none stays with
+// the reminder line above it (those above every reminder stay on top), so that a person's line the
+// program cannot read is written back where it stood, byte for byte. When the file is read again
+// the IDs follow the lines by their content, and no ID is given twice: a window holding an old ID
+// can never reach another reminder. Nothing here touches the file.
+class TDataFileMemory {
+public:
+    struct TLine {
+        // With the line end it has in the file; the last line of a file may have none.
+        std::string Bytes;
+        // -1 for a line that holds no reminder.
+        std::int32_t Id;
+    };
+
+    // At most one line goes and one comes, both placed among the lines as they are before it.
+    struct TChange {
+        std::ptrdiff_t Removed = -1;
+        // A whole line with its line end; empty for none.
+        std::string Inserted;
+        // The position before which it goes, counted with the removed line still there.
+        std::size_t InsertedAt = 0;
+        // The ID it keeps; -1 gives it a new one.
+        std::int32_t InsertedId = -1;
+    };
+
+    // IDs from the limit on are never given.
+    explicit TDataFileMemory(std::int32_t idLimit = std::numeric_limits<std::int32_t>::max());
+
+    // Takes the data file's bytes as read; nothing to do when they are the ones known. Gives
+    // whether its lines changed. Throws the store's logic error when no ID is left for a new line.
+    bool Follow(std::string bytes);
+
+    const std::vector<TLine>& GetLines() const { return Lines; }
+    // -1 when none.
+    std::ptrdiff_t FindId(std::int32_t id) const;
+    std::ptrdiff_t FindEarliest() const;
+    // Where a reminder due at date goes: before the first other reminder not due before it, so
+    // that the newest comes first among equal dates.
+    std::size_t FindDuePlace(std::string_view date, std::ptrdiff_t removed = -1) const;
+    bool HasFreeId() const { return NextId < IdLimit; }
+
+    // Hands out the bytes of the file as the change leaves it, and gives their fingerprint.
+    std::uint64_t Write(const TChange& change, const std::function<void(std::string_view)>& write) const;
+    // Once the file holds what Write gave; returns the inserted line's ID, or -1.
+    std::int32_t Apply(TChange change, std::uint64_t writtenFingerprint);
+
+private:
+    void Take(std::vector<TLine> lines, std::uint64_t fingerprint);
+    std::int32_t TakeNewId();
+
+    std::vector<TLine> Lines;
+    std::uint64_t Fingerprint;
+    std::int32_t NextId = 0;
+    std::int32_t IdLimit;
+};
+
+// The store's logic error when every ID is taken.
+[[noreturn]] void ThrowNoFreeId();
+// A line's bytes without its line end.
+std::string_view GetLineContent(std::string_view bytes);
+// Whether a line that holds no reminder holds anything at all worth telling the user of.
+bool IsBlankLine(std::string_view bytes);
