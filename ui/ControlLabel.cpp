@@ -13,10 +13,4 @@ TSize TControlLabel::GetPreferredSize() const {
     return GetScreenTextSize(GetWindow().GetHandle(), RemoveAccessKeyMarks(Caption));
 }
 
-bool TControlLabel::ProcessMessage(TMessage& message) {
-    if (message.message != WM_CTLCOLORSTATIC || reinterpret_cast<HWND>(message.lParam) != Native.GetHandle()) {
-        return false;
-    }
-    message.result = ColorTextOnFace(reinterpret_cast<HDC>(message.wParam), Native.GetHandle());
-    return true;
-}
+bool TControlLabel::ProcessMessage(TMessage& message) { return AnswerTextOnFaceColors(message, Native.GetHandle()); }

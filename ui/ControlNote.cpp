@@ -16,10 +16,4 @@ void TControlNote::SetText(const std::wstring& text) {
 
 TSize TControlNote::GetPreferredSize() const { return GetScreenTextSize(GetWindow().GetHandle(), Text); }
 
-bool TControlNote::ProcessMessage(TMessage& message) {
-    if (message.message != WM_CTLCOLORSTATIC || reinterpret_cast<HWND>(message.lParam) != Native.GetHandle()) {
-        return false;
-    }
-    message.result = ColorTextOnFace(reinterpret_cast<HDC>(message.wParam), Native.GetHandle());
-    return true;
-}
+bool TControlNote::ProcessMessage(TMessage& message) { return AnswerTextOnFaceColors(message, Native.GetHandle()); }

@@ -75,13 +75,7 @@ void TControlTextView::Announce() {
 
 // A read-only edit box asks for the colours of static text; left to the system it would take the
 // window text colour, meant for the window colour, not for the face it stands on.
-bool TControlTextView::ProcessMessage(TMessage& message) {
-    if (message.message != WM_CTLCOLORSTATIC || reinterpret_cast<HWND>(message.lParam) != Native.GetHandle()) {
-        return false;
-    }
-    message.result = ColorTextOnFace(reinterpret_cast<HDC>(message.wParam), Native.GetHandle());
-    return true;
-}
+bool TControlTextView::ProcessMessage(TMessage& message) { return AnswerTextOnFaceColors(message, Native.GetHandle()); }
 
 int TControlTextView::GetMarginsWidth() const {
     const LRESULT margins = SendMessageW(Native.GetHandle(), EM_GETMARGINS, 0, 0);
