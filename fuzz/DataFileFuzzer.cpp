@@ -15,10 +15,8 @@
 
 namespace {
 
-std::string WriteBack(const TDataFileMemory& memory, const TDataFileMemory::TChange& change = {}) {
-    std::string bytes;
-    memory.Write(change, [&bytes](std::string_view piece) { bytes += piece; });
-    return bytes;
+std::string WriteBack(TDataFileMemory& memory, const TDataFileMemory::TChange& change = {}) {
+    return memory.Prepare(change);
 }
 
 // The lines' contents, without their line ends.
@@ -89,8 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::sort(before.begin(), before.end());
     std::sort(after.begin(), after.end());
     FUZZ_CHECK(before == after);
-    for (const TDataFileMemory::TLine& line : memory.GetLines()) {
-        FUZZ_CHECK((line.Id >= 0) == HoldsRecord(GetLineContent(line.Bytes)));
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        FUZZ_CHECK((memory.GetId(position) >= 0) == HoldsRecord(GetLineContent(memory.GetLineBytes(position))));
     }
 
     // Read back, the written file is the same lines (but for bytes of a UTF-16 mark, which no
@@ -103,8 +101,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     change.Inserted = "2011.05.16 22:53:00||added\r\n";
     change.InsertedAt = memory.FindDuePlace("2011.05.16 22:53:00", change.Removed);
     const std::string changed = WriteBack(memory, change);
-    memory.Apply(change, 0);
+    memory.Commit(change);
     FUZZ_CHECK(WriteBack(memory) == changed);
+    // The memory's lines are the text it writes, each where it stands in it.
+    std::string joined;
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        joined += memory.GetLineBytes(position);
+    }
+    FUZZ_CHECK(joined == changed);
     FUZZ_CHECK(IsInDueOrder(SplitContents(changed)));
     return 0;
 }

@@ -4,7 +4,6 @@
 #include "store/ReplacementFile.h"
 
 #include <stdexcept>
-#include <string_view>
 
 namespace {
 
@@ -18,7 +17,7 @@ bool IsRaced(DWORD error) {
 }  // namespace
 
 TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait,
-                                     const TDataFileChangePlan& plan) {
+                                     std::string& buffer, const TDataFileChangePlan& plan) {
     THolderPauses pauses(wait);
     TDataFileChangeResult result;
     for (;;) {
@@ -27,12 +26,12 @@ TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& 
         if (opening == TFileOpening::Held && pauses.Pause()) {
             continue;
         }
-        std::string bytes;
+        buffer.clear();
         if (opening == TFileOpening::Held || opening == TFileOpening::Failed ||
-            (opening == TFileOpening::Opened && !ReadToEnd(held, bytes))) {
+            (opening == TFileOpening::Opened && !ReadToEnd(held, buffer))) {
             ThrowFailure("unable to read the data file");
         }
-        result.ChangedOutside = memory.Follow(std::move(bytes)) || result.ChangedOutside;
+        result.ChangedOutside = memory.Follow(buffer) || result.ChangedOutside;
         const std::optional<TDataFileMemory::TChange> change = plan(memory);
         if (!change) {
             return result;
@@ -41,19 +40,14 @@ TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& 
         if (!replacement.IsOpen()) {
             ThrowFailure("unable to create the new data file");
         }
-        const std::uint64_t written = memory.Write(*change, [&replacement](std::string_view piece) {
-            if (!replacement.Write(piece)) {
-                ThrowFailure("unable to write the new data file");
-            }
-        });
-        if (!replacement.Finish()) {
+        if (!replacement.Write(memory.Prepare(*change)) || !replacement.Finish()) {
             ThrowFailure("unable to write the new data file");
         }
         // The new file cannot take the place of one that is open, this program's handle included.
         held.Close();
         if (replacement.TryToReplaceTarget(opening == TFileOpening::Opened)) {
             result.Made = true;
-            result.InsertedId = memory.Apply(*change, written);
+            result.InsertedId = memory.Commit(*change);
             return result;
         }
         if (!IsRaced(GetLastError()) || !pauses.Pause()) {

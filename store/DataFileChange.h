@@ -24,6 +24,7 @@ using TDataFileChangePlan = std::function<std::optional<TDataFileMemory::TChange
 // until the new file that replaces it is complete. An editor that saves in place makes the change
 // wait until it closes the file; one that opens it after that, before the new file is in place,
 // makes the change start again from what that program wrote. Waits for such programs as told.
-// Every failure throws a runtime error "TNotificationsDb: ..." and leaves the file as it was.
+// Every failure throws a runtime error "TNotificationsDb: ..." and leaves the file as it was. The
+// file is read into the buffer.
 TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait,
-                                     const TDataFileChangePlan& plan);
+                                     std::string& buffer, const TDataFileChangePlan& plan);

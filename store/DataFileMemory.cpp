@@ -11,38 +11,52 @@
 
 namespace {
 
-using TLine = TDataFileMemory::TLine;
-
 const std::string_view LineEnd = "\r\n";
 // Marks a line read anew that holds a reminder, until it has its ID.
 const std::int32_t HoldsReminder = 0;
 
-std::vector<TLine> SplitLines(const std::string& text) {
+bool EndsLine(const std::string& text) { return text.empty() || text.back() == '\n'; }
+
+}  // namespace
+
+TDataFileMemory::TDataFileMemory(std::int32_t idLimit) : IdLimit(idLimit) {}
+
+bool TDataFileMemory::Follow(const std::string& bytes) {
+    if (TextIsTheFile ? bytes == Text : FingerprintContent(bytes) == Fingerprint) {
+        return false;
+    }
+    std::string text = ReadDataFileText(bytes);
     std::vector<TLine> lines;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t lineFeed = text.find('\n', start);
         const std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
-        std::string bytes = text.substr(start, end - start);
-        const bool holdsReminder = HoldsRecord(GetLineContent(bytes));
-        lines.push_back(TLine{std::move(bytes), holdsReminder ? HoldsReminder : -1});
+        const bool holdsReminder = HoldsRecord(GetLineContent(std::string_view(text).substr(start, end - start)));
+        lines.push_back(TLine{start, end - start, holdsReminder ? HoldsReminder : -1});
         start = end;
     }
-    return lines;
+    text = PutInDueOrder(std::move(text), lines);
+    GiveIds(lines, text);
+    const bool changed = text != Text;
+    TextIsTheFile = text == bytes;
+    Fingerprint = TextIsTheFile ? 0 : FingerprintContent(bytes);
+    Text = std::move(text);
+    Lines = std::move(lines);
+    return changed;
 }
 
-// A reminder line and the lines after it that hold none; those before every reminder line form
-// a group of their own that stays first.
-struct TGroup {
-    std::string_view Date;
-    std::size_t First;
-    std::size_t End;
-};
-
-std::vector<TLine> PutInDueOrder(std::vector<TLine> lines) {
+// A reminder line and the lines after it that hold none form a group; those before every
+// reminder line form one of their own that stays first.
+std::string TDataFileMemory::PutInDueOrder(std::string text, std::vector<TLine>& lines) {
+    struct TGroup {
+        std::string_view Date;
+        std::size_t First;
+        std::size_t End;
+    };
     std::vector<TGroup> groups;
     for (std::size_t index = 0; index < lines.size(); ++index) {
         if (lines[index].Id == HoldsReminder) {
-            groups.push_back(TGroup{GetRecordDate(GetLineContent(lines[index].Bytes)), index, index + 1});
+            const std::string_view bytes(text.data() + lines[index].Start, lines[index].Size);
+            groups.push_back(TGroup{GetRecordDate(GetLineContent(bytes)), index, index + 1});
         } else if (groups.empty()) {
             groups.push_back(TGroup{std::string_view(), index, index + 1});
         } else {
@@ -51,46 +65,34 @@ std::vector<TLine> PutInDueOrder(std::vector<TLine> lines) {
     }
     const auto earlier = [](const TGroup& left, const TGroup& right) { return left.Date < right.Date; };
     if (std::is_sorted(groups.begin(), groups.end(), earlier)) {
-        return lines;
+        return text;
     }
     std::stable_sort(groups.begin(), groups.end(), earlier);
-    std::vector<TLine> ordered;
-    ordered.reserve(lines.size());
+    std::string ordered;
+    ordered.reserve(text.size() + LineEnd.size());
+    std::vector<TLine> orderedLines;
+    orderedLines.reserve(lines.size());
     for (const TGroup& group : groups) {
         for (std::size_t index = group.First; index < group.End; ++index) {
-            ordered.push_back(std::move(lines[index]));
+            if (!EndsLine(ordered)) {
+                ordered += LineEnd;
+                orderedLines.back().Size += LineEnd.size();
+            }
+            orderedLines.push_back(TLine{ordered.size(), lines[index].Size, lines[index].Id});
+            ordered.append(text, lines[index].Start, lines[index].Size);
         }
     }
+    lines = std::move(orderedLines);
     return ordered;
-}
-
-bool HaveSameBytes(const std::vector<TLine>& left, const std::vector<TLine>& right) {
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
-                      [](const TLine& one, const TLine& other) { return one.Bytes == other.Bytes; });
-}
-
-}  // namespace
-
-TDataFileMemory::TDataFileMemory(std::int32_t idLimit) : Fingerprint(FingerprintContent("")), IdLimit(idLimit) {}
-
-bool TDataFileMemory::Follow(std::string bytes) {
-    const std::uint64_t fingerprint = FingerprintContent(bytes);
-    if (fingerprint == Fingerprint) {
-        return false;
-    }
-    std::vector<TLine> lines = PutInDueOrder(SplitLines(ReadDataFileText(std::move(bytes))));
-    const bool changed = !HaveSameBytes(lines, Lines);
-    Take(std::move(lines), fingerprint);
-    return changed;
 }
 
 // A line keeps the ID of a known line with its content; identical lines are identical reminders,
 // so which of their IDs goes to which does not matter.
-void TDataFileMemory::Take(std::vector<TLine> lines, std::uint64_t fingerprint) {
+void TDataFileMemory::GiveIds(std::vector<TLine>& lines, const std::string& text) {
     std::unordered_multimap<std::string_view, std::int32_t> known;
-    for (const TLine& line : Lines) {
-        if (line.Id >= 0) {
-            known.emplace(GetLineContent(line.Bytes), line.Id);
+    for (std::size_t position = 0; position < Lines.size(); ++position) {
+        if (Lines[position].Id >= 0) {
+            known.emplace(GetLineContent(GetLineBytes(position)), Lines[position].Id);
         }
     }
     std::vector<TLine*> unknown;
@@ -98,7 +100,7 @@ void TDataFileMemory::Take(std::vector<TLine> lines, std::uint64_t fingerprint) 
         if (line.Id != HoldsReminder) {
             continue;
         }
-        const auto found = known.find(GetLineContent(line.Bytes));
+        const auto found = known.find(GetLineContent(std::string_view(text).substr(line.Start, line.Size)));
         if (found != known.end()) {
             line.Id = found->second;
             known.erase(found);
@@ -112,8 +114,6 @@ void TDataFileMemory::Take(std::vector<TLine> lines, std::uint64_t fingerprint) 
     for (TLine* line : unknown) {
         line->Id = TakeNewId();
     }
-    Lines = std::move(lines);
-    Fingerprint = fingerprint;
 }
 
 std::int32_t TDataFileMemory::TakeNewId() {
@@ -121,6 +121,10 @@ std::int32_t TDataFileMemory::TakeNewId() {
         ThrowNoFreeId();
     }
     return NextId++;
+}
+
+std::string_view TDataFileMemory::GetLineBytes(std::size_t position) const {
+    return std::string_view(Text).substr(Lines[position].Start, Lines[position].Size);
 }
 
 std::ptrdiff_t TDataFileMemory::FindId(std::int32_t id) const {
@@ -137,41 +141,47 @@ std::ptrdiff_t TDataFileMemory::FindEarliest() const {
 }
 
 std::size_t TDataFileMemory::FindDuePlace(std::string_view date, std::ptrdiff_t removed) const {
-    for (std::size_t index = 0; index < Lines.size(); ++index) {
-        const bool other = static_cast<std::ptrdiff_t>(index) != removed && Lines[index].Id >= 0;
-        if (other && !(GetRecordDate(GetLineContent(Lines[index].Bytes)) < date)) {
-            return index;
+    for (std::size_t position = 0; position < Lines.size(); ++position) {
+        const bool other = static_cast<std::ptrdiff_t>(position) != removed && Lines[position].Id >= 0;
+        if (other && !(GetRecordDate(GetLineContent(GetLineBytes(position))) < date)) {
+            return position;
         }
     }
     return Lines.size();
 }
 
-// A line that had no line end, being last, gets one when another follows it.
-std::uint64_t TDataFileMemory::Write(const TChange& change, const std::function<void(std::string_view)>& write) const {
-    TContentFingerprint fingerprint;
-    bool lineOpen = false;
-    const auto put = [&](std::string_view bytes) {
-        if (lineOpen) {
-            write(LineEnd);
-            fingerprint.Add(LineEnd);
+// Only the last line can lack a line end; it gets one when a line comes after it.
+const std::string& TDataFileMemory::Prepare(const TChange& change) {
+    const bool removes = change.Removed >= 0 && static_cast<std::size_t>(change.Removed) < Lines.size();
+    const std::size_t removedStart = removes ? Lines[static_cast<std::size_t>(change.Removed)].Start : Text.size();
+    const std::size_t removedEnd = removes ? removedStart + Lines[static_cast<std::size_t>(change.Removed)].Size
+                                           : Text.size();
+    const std::size_t insertedAt =
+        change.InsertedAt < Lines.size() ? Lines[change.InsertedAt].Start : Text.size();
+    const auto copy = [this](std::size_t from, std::size_t to) { Next.append(Text, from, to - from); };
+    const auto insert = [this, &change] {
+        if (!change.Inserted.empty()) {
+            Next += EndsLine(Next) ? std::string_view() : LineEnd;
+            Next += change.Inserted;
         }
-        write(bytes);
-        fingerprint.Add(bytes);
-        lineOpen = !bytes.empty() && bytes.back() != '\n';
     };
-    const std::size_t insertedAt = std::min(change.InsertedAt, Lines.size());
-    for (std::size_t index = 0; index <= Lines.size(); ++index) {
-        if (index == insertedAt && !change.Inserted.empty()) {
-            put(change.Inserted);
-        }
-        if (index < Lines.size() && static_cast<std::ptrdiff_t>(index) != change.Removed) {
-            put(Lines[index].Bytes);
-        }
+    Next.clear();
+    Next.reserve(Text.size() + change.Inserted.size() + LineEnd.size());
+    if (insertedAt <= removedStart) {
+        copy(0, insertedAt);
+        insert();
+        copy(insertedAt, removedStart);
+        copy(removedEnd, Text.size());
+    } else {
+        copy(0, removedStart);
+        copy(removedEnd, insertedAt);
+        insert();
+        copy(insertedAt, Text.size());
     }
-    return fingerprint.Get();
+    return Next;
 }
 
-std::int32_t TDataFileMemory::Apply(TChange change, std::uint64_t writtenFingerprint) {
+std::int32_t TDataFileMemory::Commit(const TChange& change) {
     const bool inserts = !change.Inserted.empty();
     const std::int32_t id = !inserts ? -1 : change.InsertedId >= 0 ? change.InsertedId : TakeNewId();
     std::size_t insertedAt = std::min(change.InsertedAt, Lines.size());
@@ -180,9 +190,16 @@ std::int32_t TDataFileMemory::Apply(TChange change, std::uint64_t writtenFingerp
         insertedAt -= static_cast<std::size_t>(change.Removed) < insertedAt ? 1 : 0;
     }
     if (inserts) {
-        Lines.insert(Lines.begin() + static_cast<std::ptrdiff_t>(insertedAt), TLine{std::move(change.Inserted), id});
+        Lines.insert(Lines.begin() + static_cast<std::ptrdiff_t>(insertedAt), TLine{0, change.Inserted.size(), id});
     }
-    Fingerprint = writtenFingerprint;
+    Text.swap(Next);
+    std::size_t start = 0;
+    for (TLine& line : Lines) {
+        line.Start = start;
+        line.Size += start + line.Size < Text.size() && Text[start + line.Size - 1] != '\n' ? LineEnd.size() : 0;
+        start += line.Size;
+    }
+    TextIsTheFile = true;
     return id;
 }
 

@@ -2,27 +2,20 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// What the store knows of its data file: every line in due order, each with the bytes it stands as
-// in the file and, when it holds a reminder, the reminder's ID. A line that holds none stays with
-// the reminder line above it (those above every reminder stay on top), so that a person's line the
-// program cannot read is written back where it stood, byte for byte. When the file is read again
-// the IDs follow the lines by their content, and no ID is given twice: a window holding an old ID
-// can never reach another reminder. Nothing here touches the file.
+// What the store knows of its data file: its text, every line in due order, and for each line
+// that holds a reminder the reminder's ID. A line that holds none stays with the reminder line
+// above it (those above every reminder stay on top), so that a person's line the program cannot
+// read is written back where it stood, byte for byte. When the file is read again the IDs follow
+// the lines by their content, and no ID is given twice: a window holding an old ID can never reach
+// another reminder. The text is kept whole, so that telling whether the file changed and writing
+// it anew cost little more than copying it. Nothing here touches the file.
 class TDataFileMemory {
 public:
-    struct TLine {
-        // With the line end it has in the file; the last line of a file may have none.
-        std::string Bytes;
-        // -1 for a line that holds no reminder.
-        std::int32_t Id;
-    };
-
     // At most one line goes and one comes, both placed among the lines as they are before it.
     struct TChange {
         std::ptrdiff_t Removed = -1;
@@ -39,9 +32,13 @@ public:
 
     // Takes the data file's bytes as read; nothing to do when they are the ones known. Gives
     // whether its lines changed. Throws the store's logic error when no ID is left for a new line.
-    bool Follow(std::string bytes);
+    bool Follow(const std::string& bytes);
 
-    const std::vector<TLine>& GetLines() const { return Lines; }
+    std::size_t GetLineCount() const { return Lines.size(); }
+    // With the line end it has in the file; the last line of a file may have none.
+    std::string_view GetLineBytes(std::size_t position) const;
+    // -1 for a line that holds no reminder.
+    std::int32_t GetId(std::size_t position) const { return Lines[position].Id; }
     // -1 when none.
     std::ptrdiff_t FindId(std::int32_t id) const;
     std::ptrdiff_t FindEarliest() const;
@@ -50,17 +47,29 @@ public:
     std::size_t FindDuePlace(std::string_view date, std::ptrdiff_t removed = -1) const;
     bool HasFreeId() const { return NextId < IdLimit; }
 
-    // Hands out the bytes of the file as the change leaves it, and gives their fingerprint.
-    std::uint64_t Write(const TChange& change, const std::function<void(std::string_view)>& write) const;
-    // Once the file holds what Write gave; returns the inserted line's ID, or -1.
-    std::int32_t Apply(TChange change, std::uint64_t writtenFingerprint);
+    // The bytes of the file as the change leaves it, valid until the next call.
+    const std::string& Prepare(const TChange& change);
+    // Once the file holds what Prepare gave for the change; returns the inserted line's ID, or -1.
+    std::int32_t Commit(const TChange& change);
 
 private:
-    void Take(std::vector<TLine> lines, std::uint64_t fingerprint);
+    struct TLine {
+        std::size_t Start;
+        std::size_t Size;
+        std::int32_t Id;
+    };
+
+    static std::string PutInDueOrder(std::string text, std::vector<TLine>& lines);
+    void GiveIds(std::vector<TLine>& lines, const std::string& text);
     std::int32_t TakeNewId();
 
+    std::string Text;
     std::vector<TLine> Lines;
-    std::uint64_t Fingerprint;
+    // The file holds Text itself, or else the bytes of this fingerprint (another encoding, another
+    // order).
+    bool TextIsTheFile = true;
+    std::uint64_t Fingerprint = 0;
+    std::string Next;
     std::int32_t NextId = 0;
     std::int32_t IdLimit;
 };

@@ -2,6 +2,8 @@
 
 #include "store/HolderPauses.h"
 
+#include <algorithm>
+
 TFileOpening OpenFileForReading(const std::wstring& path, bool shareWriting, TFileHandle& file) {
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_DELETE | (shareWriting ? FILE_SHARE_WRITE : 0);
     file = TFileHandle(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
@@ -19,19 +21,24 @@ TFileOpening OpenFileForReading(const std::wstring& path, bool shareWriting, TFi
     return IsHeldByAnotherProgram(error) && !folder ? TFileOpening::Held : TFileOpening::Failed;
 }
 
+// Straight into the content's room, which a caller that reads again and again keeps.
 bool ReadToEnd(const TFileHandle& file, std::string& content) {
     LARGE_INTEGER size{};
-    content.clear();
-    if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0) {
-        content.reserve(static_cast<std::size_t>(size.QuadPart));
-    }
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr)) {
+    const std::size_t expected = GetFileSizeEx(file.Get(), &size) ? static_cast<std::size_t>(size.QuadPart) : 0;
+    const std::size_t readSize = 65536;
+    std::size_t filled = 0;
+    for (;;) {
+        content.resize(std::max(filled + readSize, expected + 1));
+        DWORD read = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(content.size() - filled, MAXDWORD));
+        if (!ReadFile(file.Get(), &content[filled], wanted, &read, nullptr)) {
+            content.resize(filled);
+            return false;
+        }
+        filled += read;
         if (read == 0) {
+            content.resize(filled);
             return true;
         }
-        content.append(buffer, read);
     }
-    return false;
 }

@@ -10,5 +10,5 @@ enum class TFileOpening { Opened, Missing, Held, Failed };
 // another program has the file open for writing, and then keeps every other program from writing
 // it until the handle is closed.
 TFileOpening OpenFileForReading(const std::wstring& path, bool shareWriting, TFileHandle& file);
-// Reads from the file's current position to its end.
+// Reads from the file's current position to its end, in place of the content.
 bool ReadToEnd(const TFileHandle& file, std::string& content);

@@ -32,18 +32,19 @@ void CheckDueField(const TDateTimeText& date, const std::string& repeat, const c
     }
 }
 
-bool ReadReminder(const TDataFileMemory::TLine& line, TNotification& record) {
-    if (line.Id < 0 || !ParseRecordLine(GetLineContent(line.Bytes), record)) {
+bool ReadReminder(const TDataFileMemory& memory, std::size_t position, TNotification& record) {
+    const std::int32_t id = memory.GetId(position);
+    if (id < 0 || !ParseRecordLine(GetLineContent(memory.GetLineBytes(position)), record)) {
         return false;
     }
-    record.Id = line.Id;
+    record.Id = id;
     return true;
 }
 
 TNotification ReadReminderAt(const TDataFileMemory& memory, std::ptrdiff_t position) {
     TNotification record;
     if (position >= 0) {
-        ReadReminder(memory.GetLines()[static_cast<std::size_t>(position)], record);
+        ReadReminder(memory, static_cast<std::size_t>(position), record);
     }
     return record;
 }
@@ -150,7 +151,7 @@ bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
     if (earliest < 0) {
         return false;
     }
-    const std::string& line = Memory.GetLines()[static_cast<std::size_t>(earliest)].Bytes;
+    const std::string_view line = Memory.GetLineBytes(static_cast<std::size_t>(earliest));
     return !(std::string_view(now) < GetRecordDate(GetLineContent(line)));
 }
 
@@ -158,9 +159,10 @@ TNotificationsDb::TIterator TNotificationsDb::Begin() const { return TIterator(*
 
 std::vector<std::wstring> TNotificationsDb::GetUnreadableLines() const {
     std::vector<std::wstring> unreadable;
-    for (const TDataFileMemory::TLine& line : Memory.GetLines()) {
-        if (line.Id < 0 && !IsBlankLine(line.Bytes)) {
-            unreadable.push_back(DecodeUtf8(GetLineContent(line.Bytes)));
+    for (std::size_t position = 0; position < Memory.GetLineCount(); ++position) {
+        const std::string_view line = Memory.GetLineBytes(position);
+        if (Memory.GetId(position) < 0 && !IsBlankLine(line)) {
+            unreadable.push_back(DecodeUtf8(GetLineContent(line)));
         }
     }
     return unreadable;
@@ -182,18 +184,18 @@ void TNotificationsDb::FollowOutsideChanges() {
 bool TNotificationsDb::ReadDataFile() {
     TFileHandle file(INVALID_HANDLE_VALUE);
     const TFileOpening opening = OpenFileForReading(Path, true, file);
-    std::string bytes;
-    ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, bytes)));
+    ReadBuffer.clear();
+    ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, ReadBuffer)));
     if (ReadPending) {
         return false;
     }
-    ChangedOutside = Memory.Follow(std::move(bytes)) || ChangedOutside;
+    ChangedOutside = Memory.Follow(ReadBuffer) || ChangedOutside;
     Known = true;
     return true;
 }
 
 TDataFileChangeResult TNotificationsDb::Change(const TDataFileChangePlan& plan) {
-    const TDataFileChangeResult result = ChangeDataFile(Path, Memory, HolderWait, plan);
+    const TDataFileChangeResult result = ChangeDataFile(Path, Memory, HolderWait, ReadBuffer, plan);
     Known = true;
     ChangedOutside = ChangedOutside || result.ChangedOutside;
     return result;
@@ -243,9 +245,8 @@ TNotificationsDb::TIterator::TIterator(const TNotificationsDb& db) : Db(&db) { M
 void TNotificationsDb::TIterator::Next() { MoveToReminderFrom(Position + 1); }
 
 void TNotificationsDb::TIterator::MoveToReminderFrom(std::size_t position) {
-    const std::vector<TDataFileMemory::TLine>& lines = Db->Memory.GetLines();
-    for (Position = position; Position < lines.size(); ++Position) {
-        if (ReadReminder(lines[Position], CurrentRecord)) {
+    for (Position = position; Position < Db->Memory.GetLineCount(); ++Position) {
+        if (ReadReminder(Db->Memory, Position, CurrentRecord)) {
             return;
         }
     }

@@ -88,6 +88,8 @@ private:
     // Made before the first read, so that no change after it goes unseen.
     TFolderChangeWatch FolderWatch;
     TDataFileMemory Memory;
+    // Kept from one read to the next, so that reading the file costs no allocation.
+    std::string ReadBuffer;
     bool Known = false;
     bool ReadPending = true;
     bool ChangedOutside = false;

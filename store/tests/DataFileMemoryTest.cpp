@@ -8,16 +8,14 @@ namespace {
 
 std::vector<std::int32_t> ListIds(const TDataFileMemory& memory) {
     std::vector<std::int32_t> ids;
-    for (const TDataFileMemory::TLine& line : memory.GetLines()) {
-        ids.push_back(line.Id);
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        ids.push_back(memory.GetId(position));
     }
     return ids;
 }
 
-std::string WriteAll(const TDataFileMemory& memory, const TDataFileMemory::TChange& change = {}) {
-    std::string bytes;
-    memory.Write(change, [&bytes](std::string_view piece) { bytes += piece; });
-    return bytes;
+std::string WriteAll(TDataFileMemory& memory, const TDataFileMemory::TChange& change = {}) {
+    return memory.Prepare(change);
 }
 
 const std::string A = "2011.05.01 10:00:00||a\r\n";
@@ -42,7 +40,7 @@ TEST(DataFileMemoryTest, IdsFollowTheLinesByTheirContentAndAreNeverGivenTwice) {
     change.InsertedAt = memory.FindDuePlace("2011.05.02 10:00:00", change.Removed);
     const std::string written = WriteAll(memory, change);
     EXPECT_EQ(written, A + B + "2011.05.02 10:00:00||b changed\r\n" + C);
-    EXPECT_EQ(memory.Apply(change, 0), 5);
+    EXPECT_EQ(memory.Commit(change), 5);
     EXPECT_EQ(ListIds(memory), (std::vector<std::int32_t>{3, 5, 4, 2}));
     EXPECT_EQ(memory.FindId(0), -1);
 }
@@ -50,7 +48,7 @@ TEST(DataFileMemoryTest, IdsFollowTheLinesByTheirContentAndAreNeverGivenTwice) {
 TEST(DataFileMemoryTest, GivesNoIdPastItsLimit) {
     TDataFileMemory memory(2);
     EXPECT_THROW(memory.Follow(A + B + C), std::logic_error);
-    EXPECT_TRUE(memory.GetLines().empty());
+    EXPECT_EQ(memory.GetLineCount(), 0u);
     memory.Follow(A + B);
     EXPECT_FALSE(memory.HasFreeId());
 }
