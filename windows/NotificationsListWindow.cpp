@@ -164,7 +164,8 @@ int TNotificationsListWindow::FindRow(std::int32_t id) const {
 }
 
 // Opened tall enough for a few rows whatever their number; when resized, the table stretches and
-// the buttons and the note above them keep to their edges. The note widens nothing: it is cut.
+// the buttons and the note above them keep to their edges. The note widens the window by half at
+// most, and is cut where it is longer.
 void TNotificationsListWindow::LayOut() {
     const int margin = Window.ScaleForDpi(5);
     const TSize client = Window.GetClientSize();
@@ -188,6 +189,10 @@ void TNotificationsListWindow::LayOut() {
     const TSize rowsView = MeasureRowsView(Table.GetHandle(), VisibleRowsWanted);
     needed.width = std::max(needed.width, rowsView.width + GetMetricForDpi(SM_CXVSCROLL, Window.GetDpi()) + 2 * margin);
     needed.height = remove.height + rowsView.height + 3 * margin + (noteHeight > 0 ? noteHeight + margin : 0);
+    if (noteHeight > 0) {
+        const int noteWidth = UnreadableLinesNote.GetPreferredSize().width + 2 * margin;
+        needed.width = std::max(needed.width, std::min(noteWidth, needed.width * 3 / 2));
+    }
 
     const TSize outer = Window.GetSize();
     WantedSize = TSize{needed.width + outer.width - client.width, needed.height + outer.height - client.height};

@@ -1,6 +1,6 @@
 // Not a test: shows the reminder editor or the reminders list on a scratch store filled with a
 // few reminders, and runs until it is killed, so that a screenshot can be taken.
-//   windows_editorlist_showcase editor-new | editor-edit | list
+//   windows_editorlist_showcase editor-new | editor-edit | list | list-unreadable
 
 #include "store/CurrentDateTime.h"
 #include "texts/Help.h"
@@ -23,6 +23,11 @@ int wmain(int argumentCount, wchar_t** arguments) {
     standUp.Repeat = "every weekday";
     store.GetDb().AddNotification(standUp);
     store.Add(AddDuration(now, "50:00:00"), L"Pay the electricity bill");
+    if (shown == L"list-unreadable") {
+        const std::wstring data = store.GetFilePath(L"notifications");
+        WriteBytes(data, ReadBytes(data) + "2026.12.25 10:00 Call grandma\r\n");
+        store.GetDb().FollowOutsideChanges();
+    }
 
     TDialogWindowList dialogWindows;
     const std::wstring helpFilePath = GetHelpFilePath();
