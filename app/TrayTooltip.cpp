@@ -40,27 +40,30 @@ long long CountDueReminders(const TNotificationsDb& store, const TDateTimeText& 
 }  // namespace
 
 // The text gives way to the count of those waiting, which tells more in one line.
-std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now) {
-    const std::wstring name = L"Nudgely\n";
+std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now, const std::wstring& holdLine) {
+    const std::wstring name = holdLine.empty() ? L"Nudgely\n" : L"Nudgely\n" + holdLine + L"\n";
     const TNotification earliest = store.GetEarliestNotification();
     if (earliest.Date.empty()) {
         return name + LoadText(IDS_TOOLTIP_NO_REMINDERS);
     }
     const std::wstring head = name + FormatDueTimeForDisplay(earliest.Date, now) + L" ";
     const long long due = store.IsNotificationHappening(now) ? CountDueReminders(store, now) : 0;
-    const std::wstring tail = due > 1 ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
+    // Unless held, one due reminder is on screen, or about to be.
+    const long long onScreen = holdLine.empty() ? 1 : 0;
+    const std::wstring tail = due > onScreen ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
     const std::wstring text = earliest.Text.empty() ? LoadText(IDS_NO_TEXT) : earliest.Text;
     const std::size_t room = TooltipLength - std::min(TooltipLength, head.size() + tail.size());
     return CutToLength(head + CutToLength(text, room) + tail, TooltipLength);
 }
 
-TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock)
-    : Store(store), Show(std::move(show)), Clock(std::move(clock)), Watcher(store, [this] { Update(); }) {
+TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock, THoldLine holdLine)
+    : Store(store), Show(std::move(show)), Clock(std::move(clock)), HoldLine(std::move(holdLine)),
+      Watcher(store, [this] { Update(); }) {
     Update();
 }
 
 void TTrayTooltip::Update() {
     if (Store.IsReadable()) {
-        Show(ComposeTrayTooltip(Store, Clock()));
+        Show(ComposeTrayTooltip(Store, Clock(), HoldLine ? HoldLine() : std::wstring()));
     }
 }
