@@ -168,13 +168,15 @@ TEST_F(EntryEndToEnd, OnlyTheExactSwitchAloneIsASwitch) {
 }
 
 // The line a run writes, and its exit code.
-std::pair<std::string, DWORD> RunAdd(const std::wstring& words) {
-    TChildProcess run(Program() + L" /add " + words, L"", true);
+std::pair<std::string, DWORD> RunWithOutput(const std::wstring& arguments) {
+    TChildProcess run(Program() + L" " + arguments, L"", true);
     const std::string output = run.ReadOutput();
     DWORD exitCode = 12345;
     EXPECT_TRUE(run.WaitForExit(10000, exitCode));
     return {output, exitCode};
 }
+
+std::pair<std::string, DWORD> RunAdd(const std::wstring& words) { return RunWithOutput(L"/add " + words); }
 
 // Stored with no instance, refused when malformed, handed to a running instance, which fires it
 // on time and refuses what would have it copy a file; quotes, "|" and other scripts arrive as typed.
@@ -229,15 +231,6 @@ TEST_F(EntryEndToEnd, AStartAndAnAddThatMeetTheMutexHeldForAMomentWaitForIt) {
     EXPECT_NE(ReadWholeFile(GetDataFolder() / L"notifications").find("||Tea\r\n"), std::string::npos);
 }
 
-// The line a "/quiet" run writes, and its exit code.
-std::pair<std::string, DWORD> RunQuiet(const std::wstring& switchAndWord) {
-    TChildProcess run(Program() + L" " + switchAndWord, L"", true);
-    const std::string output = run.ReadOutput();
-    DWORD exitCode = 12345;
-    EXPECT_TRUE(run.WaitForExit(10000, exitCode));
-    return {output, exitCode};
-}
-
 BOOL SendRequest(HWND window, ULONG_PTR tag, std::string bytes) {
     COPYDATASTRUCT request{tag, static_cast<DWORD>(bytes.size()), &bytes[0]};
     DWORD_PTR answer = TRUE;
@@ -250,7 +243,7 @@ BOOL SendRequest(HWND window, ULONG_PTR tag, std::string bytes) {
 // nothing, and the instance refuses requests that are not exactly its own.
 TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhenMalformed) {
     const fs::path settings = GetDataFolder() / L"settings";
-    EXPECT_EQ(RunQuiet(L"/quiet 00:30:00").second, 0ul) << "no instance: the settings file takes it";
+    EXPECT_EQ(RunWithOutput(L"/quiet 00:30:00").second, 0ul) << "no instance: the settings file takes it";
     EXPECT_NE(ReadWholeFile(settings).find("DoNotDisturbUntil:"), std::string::npos);
     WriteWholeFile(GetDataFolder() / L"notifications", "2001.01.01 10:00:00||Stretch\r\n");
     for (int run = 0; run < 2; ++run) {
@@ -259,19 +252,19 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(WaitForVisibleWindow(instance.GetId(), L"Notification", 2500), nullptr) << "shown while quiet";
         if (run == 0) {
-            EXPECT_EQ(RunQuiet(L"-QUIET On"), std::make_pair(std::string("Do not disturb until turned off\r\n"), 0ul));
+            EXPECT_EQ(RunWithOutput(L"-QUIET On"), std::make_pair(std::string("Do not disturb until turned off\r\n"), 0ul));
             EXPECT_EQ(RunToEnd(L"/close"), 0u);
             continue;
         }
         for (const wchar_t* malformed : {L"/quiet soon", L"/quiet", L"-quiet on off"}) {
-            EXPECT_EQ(RunQuiet(malformed).second, 2ul) << fs::path(malformed);
+            EXPECT_EQ(RunWithOutput(malformed).second, 2ul) << fs::path(malformed);
         }
         EXPECT_EQ(SendRequest(window, 0x4E515401, "ON"), FALSE);
         EXPECT_EQ(SendRequest(window, 0x4E515401, "off\n"), FALSE);
         EXPECT_EQ(SendRequest(window, 0x4E414401, "2030.01.02 09:00:00||" + std::string(70000, 'x')), FALSE);
         EXPECT_EQ(WaitForVisibleWindow(instance.GetId(), L"Notification", 1500), nullptr);
 
-        EXPECT_EQ(RunQuiet(L"/Quiet off"), std::make_pair(std::string("Do not disturb turned off\r\n"), 0ul));
+        EXPECT_EQ(RunWithOutput(L"/Quiet off"), std::make_pair(std::string("Do not disturb turned off\r\n"), 0ul));
         const DWORD turnedOff = GetTickCount();
         EXPECT_NE(WaitForVisibleWindow(instance.GetId(), L"Notification", 3000), nullptr);
         EXPECT_LT(GetTickCount() - turnedOff, 2000u);
