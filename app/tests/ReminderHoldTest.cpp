@@ -69,10 +69,6 @@ protected:
         Check->Run();
     }
 
-    void CloseShownReminder() {
-        SendMessageW(FindControl(FindWindowW(nullptr, L"Notification"), L"Button", L"Close"), BM_CLICK, 0, 0);
-    }
-
     fs::path Folder;
     TDialogWindowList DialogWindows;
     std::unique_ptr<TNotificationsDb> Store;
@@ -128,7 +124,7 @@ TEST_F(ReminderHold, WaitsWhileTheSystemHoldsOrTheUserAsksForQuietAndIsAskedOnly
         EXPECT_EQ(Hold->GetReason(), test.Held) << where;
         EXPECT_EQ(SystemQuestions, test.Choice && test.Held != TReason::Quiet ? 1 : 0) << where;
         if (Window->IsShowingNotification()) {
-            CloseShownReminder();
+            SendMessageW(FindControl(FindWindowW(nullptr, L"Notification"), L"Button", L"Close"), BM_CLICK, 0, 0);
             Store->AddNotification(TNotification("2026.12.09 14:59:00", L"due"));
         }
         EXPECT_EQ(Store->GetEarliestNotification().Text, L"due") << where << ": a held reminder stays as it is";
