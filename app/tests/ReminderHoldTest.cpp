@@ -129,7 +129,7 @@ TEST_F(ReminderHold, WaitsWhileTheSystemHoldsOrTheUserAsksForQuietAndIsAskedOnly
         }
         EXPECT_EQ(Store->GetEarliestNotification().Text, L"due") << where << ": a held reminder stays as it is";
     }
-    Store->RemoveEarliestNotification();
+    Store->DeleteNotification(Store->GetEarliestNotification().Id);
     SystemQuestions = 0;
     for (int tick = 0; tick < 5; ++tick) {
         Tick();
@@ -147,8 +147,9 @@ TEST_F(ReminderHold, WhenTheHoldEndsTheNextTickShowsTheSeriesOnceAndTheTooltipTo
     TTrayTooltip tip(*Store, [&tooltip](const std::wstring& text) { tooltip = text; }, [this] { return Now; },
                      [this] { return DescribeHold(Hold->GetReason(), Hold->GetQuiet(), Now); });
     Hold->SetOnChange([&tip] { tip.Update(); });
-    Store->AddNotification(TNotification("2026.12.09 12:00:00", L"Stretch"));
-    Store->RescheduleEarliestNotification("2026.12.09 12:00:00", "every 30 minutes");
+    TNotification series("2026.12.09 12:00:00", L"Stretch");
+    series.Repeat = "every 30 minutes";
+    Store->AddNotification(series);
     SystemState = QUNS_BUSY;
     Tick();
     Tick();
