@@ -1,36 +1,9 @@
 #include "app/AddArguments.h"
 
+#include "app/CountdownText.h"
 #include "store/RepeatRule.h"
 
 namespace {
-
-bool IsDigit(char character) { return character >= '0' && character <= '9'; }
-
-// Every word that names a time or a rule is ASCII.
-bool ReadAscii(const std::wstring& word, std::string& narrow) {
-    narrow.clear();
-    for (const wchar_t element : word) {
-        if (element < 1 || element > 0x7F) {
-            return false;
-        }
-        narrow += static_cast<char>(element);
-    }
-    return true;
-}
-
-// "H:MM:SS" to "HHHH:MM:SS": the duration form, with no sign and no field past its clock range.
-bool IsCountdown(const std::string& when) {
-    const std::size_t hourDigits = when.find(':');
-    if (hourDigits < 1 || hourDigits > 4 || when.size() != hourDigits + 6 || when[hourDigits + 3] != ':') {
-        return false;
-    }
-    for (std::size_t index = 0; index < when.size(); ++index) {
-        if (index != hourDigits && index != hourDigits + 3 && !IsDigit(when[index])) {
-            return false;
-        }
-    }
-    return when[hourDigits + 1] < '6' && when[hourDigits + 4] < '6';
-}
 
 TDateTimeText ReadWhen(const std::wstring& word, const TDateTimeText& now) {
     std::string when;

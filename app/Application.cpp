@@ -3,6 +3,10 @@
 #include "app/AddRequestReceiver.h"
 #include "app/CloseRequest.h"
 #include "app/DueReminderCheck.h"
+#include "app/HoldLine.h"
+#include "app/QuietRequestReceiver.h"
+#include "app/ReminderHold.h"
+#include "app/SettingsFile.h"
 #include "app/TrayMenu.h"
 #include "app/TrayTooltip.h"
 #include "app/scheduler/RepeatedAction.h"
@@ -19,6 +23,9 @@
 
 namespace {
 
+// The program's icon with the quiet mark, for a hold of any kind.
+const int QuietIconIndex = 1;
+
 std::wstring GetExecutablePath() {
     wchar_t path[MAX_PATH + 1] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -30,11 +37,15 @@ std::wstring GetExecutablePath() {
 // Every object lives here, in the order in which it is needed; leaving the function tears them
 // down in reverse, so the scheduler stops before the windows it fires into go, and the store
 // watcher goes before the list it refreshes.
-void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, const std::wstring& closeRequestWindowTitle) {
+void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, const std::wstring& settingsPath,
+                    const std::wstring& closeRequestWindowTitle) {
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
     closeRequestWindow.SetOnClose([] { PostQuitMessage(0); });
     AcceptCloseRequestsFromAnyProcess(closeRequestWindow.GetHandle());
     TAddRequestReceiver addRequests(closeRequestWindow, store);
+    TSettingsFile settings(settingsPath);
+    TReminderHold hold(settings);
+    TQuietRequestReceiver quietRequests(closeRequestWindow, hold);
 
     const std::wstring helpFilePath = GetHelpFilePath();
     TDialogWindowList dialogWindows;
@@ -62,15 +73,23 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     });
 
     TTrayIcon trayIcon(GetExecutablePath(), 0, L"Nudgely");
-    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath](TPoint anchor) {
-        return RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath, anchor);
+    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath, &hold](TPoint anchor) {
+        return RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath, hold, anchor);
     });
     trayIcon.SetOnSelect([&editor] { editor.ShowEditor(-1); });
-    TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); });
+    TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); }, GetCurrentDateTime,
+                         [&hold] { return DescribeHold(hold.GetReason(), hold.GetQuiet(), hold.GetTime()); });
+    const auto showHold = [&trayIcon, &tooltip, &hold] {
+        trayIcon.ShowIcon(hold.GetReason() == TReminderHold::TReason::None ? 0 : QuietIconIndex);
+        tooltip.Update();
+    };
+    hold.SetOnChange(showHold);
+    showHold();
 
-    TDueReminderCheck dueReminderCheck(notificationWindow, store);
+    TDueReminderCheck dueReminderCheck(notificationWindow, store, GetCurrentDateTime, [&hold] { return hold.IsHolding(); });
     TRepeatedAction scheduler(
-        [&dueReminderCheck, &tooltip] {
+        [&hold, &dueReminderCheck, &tooltip] {
+            hold.FollowTick();
             dueReminderCheck.Run();
             tooltip.FollowTime();
         },

@@ -17,6 +17,7 @@ TDataPaths GetDataPaths() {
     paths.Folder = std::wstring(appData) + L"\\Nudgely";
     paths.Store = paths.Folder + L"\\notifications";
     paths.HotKeys = paths.Folder + L"\\hotkeys";
+    paths.Settings = paths.Folder + L"\\settings";
     return paths;
 }
 

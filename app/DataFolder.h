@@ -6,6 +6,7 @@ struct TDataPaths {
     std::wstring Folder;
     std::wstring Store;
     std::wstring HotKeys;
+    std::wstring Settings;
 };
 
 // The per-user application-data folder + "\Nudgely" and the files in it.

@@ -6,8 +6,9 @@
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationWindow.h"
 
-TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store, TClock clock)
-    : Window(window), Store(store), Clock(std::move(clock)) {}
+TDueReminderCheck::TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store, TClock clock,
+                                     THoldQuestion isHeld)
+    : Window(window), Store(store), Clock(std::move(clock)), IsHeld(std::move(isHeld)) {}
 
 void TDueReminderCheck::Run() {
     try {
@@ -28,7 +29,7 @@ void TDueReminderCheck::FireDueReminder() {
         return;
     }
     const TDateTimeText now = Clock();
-    if (!Store.IsNotificationHappening(now)) {
+    if (!Store.IsNotificationHappening(now) || (IsHeld && IsHeld())) {
         return;
     }
     const TNotification due = Store.GetEarliestNotification();

@@ -16,8 +16,11 @@ struct TNotification;
 class TDueReminderCheck {
 public:
     using TClock = std::function<TDateTimeText()>;
+    // Asked only when a reminder is due: whether it must wait, left as it is in the store.
+    using THoldQuestion = std::function<bool()>;
 
-    TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store, TClock clock = GetCurrentDateTime);
+    TDueReminderCheck(TNotificationWindow& window, TNotificationsDb& store, TClock clock = GetCurrentDateTime,
+                      THoldQuestion isHeld = nullptr);
 
     // Never throws: a failure is reported once and the check is tried again on the next tick.
     void Run();
@@ -29,5 +32,6 @@ private:
     TNotificationWindow& Window;
     TNotificationsDb& Store;
     TClock Clock;
+    THoldQuestion IsHeld;
     std::string ReportedFailure;
 };

@@ -4,8 +4,10 @@
 #include "app/Application.h"
 #include "app/CloseRequest.h"
 #include "app/CommandLine.h"
+#include "app/CommandSwitch.h"
 #include "app/DataFolder.h"
 #include "app/GlobalMutex.h"
+#include "app/QuietCommand.h"
 #include "store/NotificationsDb.h"
 #include "store/SelfTest.h"
 #include "texts/FailureText.h"
@@ -13,6 +15,8 @@
 #include "texts/Texts.h"
 
 #include <windows.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,7 +35,7 @@ int RunInstance() {
         const TDataPaths paths = GetDataPaths();
         PrepareDataFolder(paths);
         TNotificationsDb store(paths.Store);
-        RunApplication(store, paths.HotKeys, CloseRequestWindowTitle);
+        RunApplication(store, paths.HotKeys, paths.Settings, CloseRequestWindowTitle);
         CloseHelpViewer();
         return 0;
     } catch (const TGlobalMutex::TException&) {
@@ -59,9 +63,13 @@ int RunNudgely() {
     if (arguments.size() == 2 && arguments[1] == L"/close") {
         return SendCloseRequest(CloseRequestWindowTitle);
     }
-    if (arguments.size() >= 2 && arguments[1] == L"/add") {
-        return RunAddCommand(std::vector<std::wstring>(arguments.begin() + 2, arguments.end()), CloseRequestWindowTitle,
-                             MutexName);
+    // Scripts write the program's own switches in any case, and with "-" too.
+    const std::vector<std::wstring> words(arguments.begin() + std::min<std::size_t>(arguments.size(), 2), arguments.end());
+    if (arguments.size() >= 2 && IsSwitch(arguments[1], L"add")) {
+        return RunAddCommand(words, CloseRequestWindowTitle, MutexName);
+    }
+    if (arguments.size() >= 2 && IsSwitch(arguments[1], L"quiet")) {
+        return RunQuietCommand(words, CloseRequestWindowTitle, MutexName);
     }
     return RunInstance();
 }

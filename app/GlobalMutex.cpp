@@ -11,7 +11,9 @@ TGlobalMutex::TGlobalMutex(const std::wstring& name, unsigned long waitMilliseco
     if (!handle) {
         throw TException();
     }
-    if (WaitForSingleObject(handle, waitMilliseconds) != WAIT_OBJECT_0) {
+    // A mutex abandoned by an instance that was killed is the next one's all the same.
+    const DWORD waited = WaitForSingleObject(handle, waitMilliseconds);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
         CloseHandle(handle);
         throw TException();
     }

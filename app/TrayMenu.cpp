@@ -1,5 +1,6 @@
 #include "app/TrayMenu.h"
 
+#include "app/ReminderHold.h"
 #include "ui/PopupMenu.h"
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "texts/Help.h"
@@ -17,12 +18,46 @@ namespace {
 struct TMenuEntry {
     std::wstring Caption;
     THandler Action;
+    bool Checked = false;
+    std::vector<TMenuEntry> Submenu;
 };
+
+TMenuEntry MakeQuietEntry(int caption, TReminderHold& hold, TQuietTime (*quietFrom)(const TDateTimeText& now)) {
+    return {LoadText(caption), [&hold, quietFrom] { hold.SetQuiet(quietFrom(hold.GetTime())); }};
+}
+
+TMenuEntry MakeQuietMenu(TReminderHold& hold) {
+    TMenuEntry menu{LoadText(IDS_TRAY_DO_NOT_DISTURB), nullptr, hold.GetQuiet().Kind != TQuietTime::TKind::Off, {}};
+    menu.Submenu = {
+        MakeQuietEntry(IDS_QUIET_30_MINUTES, hold, [](const TDateTimeText& now) { return TQuietTime::For(now, "00:30:00"); }),
+        MakeQuietEntry(IDS_QUIET_1_HOUR, hold, [](const TDateTimeText& now) { return TQuietTime::For(now, "01:00:00"); }),
+        MakeQuietEntry(IDS_QUIET_2_HOURS, hold, [](const TDateTimeText& now) { return TQuietTime::For(now, "02:00:00"); }),
+        MakeQuietEntry(IDS_QUIET_TOMORROW, hold, &TQuietTime::UntilTomorrow),
+        MakeQuietEntry(IDS_QUIET_UNTIL_I_TURN_IT_OFF, hold,
+                       [](const TDateTimeText&) { return TQuietTime{TQuietTime::TKind::UntilTurnedOff, ""}; }),
+    };
+    if (menu.Checked) {
+        menu.Submenu.push_back({});
+        menu.Submenu.push_back(MakeQuietEntry(IDS_QUIET_TURN_OFF, hold, [](const TDateTimeText&) { return TQuietTime(); }));
+    }
+    return menu;
+}
+
+// The items and their actions in the same order, each submenu's right after the item that opens it.
+void Flatten(const std::vector<TMenuEntry>& entries, std::vector<TPopupMenuItem>& items, std::vector<THandler>& actions) {
+    for (const TMenuEntry& entry : entries) {
+        items.push_back(TPopupMenuItem{entry.Caption, entry.Checked, {}});
+        actions.push_back(entry.Action);
+        Flatten(entry.Submenu, items.back().Submenu, actions);
+    }
+}
 
 }  // namespace
 
 bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& list, TGlobalHotKeyManager& hotKeys,
-                 THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TPoint anchor) {
+                 THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TReminderHold& hold,
+                 TPoint anchor) {
+    const bool holdsDuringFullScreen = hold.HoldsDuringFullScreen();
     const std::vector<TMenuEntry> entries = {
         {LoadText(IDS_TRAY_ADD), [&editor] { editor.ShowEditor(-1); }},
         {LoadText(IDS_TRAY_VIEW_ALL), [&list] { list.ShowList(); }},
@@ -32,17 +67,21 @@ bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& li
              hotKeys.RemoveAllHotKeys();
              hotKeysWindow.ShowHotKeys();
          }},
+        {},
+        {LoadText(IDS_TRAY_HOLD_FULL_SCREEN), [&hold, holdsDuringFullScreen] { hold.SetHoldDuringFullScreen(!holdsDuringFullScreen); },
+         holdsDuringFullScreen},
+        MakeQuietMenu(hold),
+        {},
         {LoadText(IDS_TRAY_HELP), [&helpFilePath] { ShowHelp(helpFilePath); }},
         {LoadText(IDS_TRAY_QUIT), [] { PostQuitMessage(0); }},
     };
-    std::vector<std::wstring> captions;
-    for (const TMenuEntry& entry : entries) {
-        captions.push_back(entry.Caption);
-    }
-    const int chosen = ShowPopupMenu(captions, anchor);
-    if (chosen < 0 || chosen >= static_cast<int>(entries.size())) {
+    std::vector<TPopupMenuItem> items;
+    std::vector<THandler> actions;
+    Flatten(entries, items, actions);
+    const int chosen = ShowPopupMenu(items, anchor);
+    if (chosen < 0 || chosen >= static_cast<int>(actions.size()) || !actions[static_cast<size_t>(chosen)]) {
         return false;
     }
-    RunHandler(entries[static_cast<size_t>(chosen)].Action);
+    RunHandler(actions[static_cast<size_t>(chosen)]);
     return true;
 }

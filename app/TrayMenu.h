@@ -8,8 +8,11 @@ class TGlobalHotKeyManager;
 class THotKeysConfigWindow;
 class TNotificationEditorWindow;
 class TNotificationsListWindow;
+class TReminderHold;
 
 // The notification-area icon's menu, built anew on every request and shown at the anchor; the
-// chosen entry runs after the menu is gone. Gives whether an entry was chosen.
+// chosen entry runs after the menu is gone. The hold's choice is ticked, and so is "Do not
+// disturb" while quiet, whose submenu then offers to turn it off. Gives whether an entry was chosen.
 bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& list, TGlobalHotKeyManager& hotKeys,
-                 THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TPoint anchor);
+                 THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TReminderHold& hold,
+                 TPoint anchor);

@@ -45,22 +45,26 @@ std::string GetDay(const TDateTimeText& dateTime) { return dateTime.substr(0, da
 }  // namespace
 
 // The text gives way to the count of those waiting, which tells more in one line.
-std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now, TDateTimeText& nextDue) {
-    const std::wstring name = L"Nudgely\n";
+std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now, const std::wstring& holdLine,
+                                TDateTimeText& nextDue) {
+    const std::wstring name = holdLine.empty() ? L"Nudgely\n" : L"Nudgely\n" + holdLine + L"\n";
     const long long due = CountDueReminders(store, now, nextDue);
     const TNotification earliest = store.GetEarliestNotification();
     if (earliest.Date.empty()) {
         return name + LoadText(IDS_TOOLTIP_NO_REMINDERS);
     }
     const std::wstring head = name + FormatDueTimeForDisplay(earliest.Date, now) + L" ";
-    const std::wstring tail = due > 1 ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
+    // Unless held, one due reminder is on screen, or about to be.
+    const long long onScreen = holdLine.empty() ? 1 : 0;
+    const std::wstring tail = due > onScreen ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
     const std::wstring text = earliest.Text.empty() ? LoadText(IDS_NO_TEXT) : earliest.Text;
     const std::size_t room = TooltipLength - std::min(TooltipLength, head.size() + tail.size());
     return CutToLength(head + CutToLength(text, room) + tail, TooltipLength);
 }
 
-TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock)
-    : Store(store), Show(std::move(show)), Clock(std::move(clock)), Watcher(store, [this] { Update(); }) {
+TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock, THoldLine holdLine)
+    : Store(store), Show(std::move(show)), Clock(std::move(clock)), HoldLine(std::move(holdLine)),
+      Watcher(store, [this] { Update(); }) {
     Update();
 }
 
@@ -77,6 +81,6 @@ void TTrayTooltip::FollowTime() {
 void TTrayTooltip::Update() {
     if (Store.IsKnown()) {
         ComposedAt = Clock();
-        Show(ComposeTrayTooltip(Store, ComposedAt, NextDue));
+        Show(ComposeTrayTooltip(Store, ComposedAt, HoldLine ? HoldLine() : std::wstring(), NextDue));
     }
 }

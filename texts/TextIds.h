@@ -14,6 +14,8 @@
 #define IDS_TRAY_CONFIGURE_HOT_KEYS 202
 #define IDS_TRAY_HELP 203
 #define IDS_TRAY_QUIT 204
+#define IDS_TRAY_HOLD_FULL_SCREEN 205
+#define IDS_TRAY_DO_NOT_DISTURB 206
 
 // The reminder editor.
 #define IDS_EDITOR_TITLE_ADD 300
@@ -54,6 +56,14 @@
 #define IDS_SNOOZE_TOMORROW 1005
 #define IDS_SNOOZE_NEXT_WEEK 1006
 #define IDS_SNOOZE_CHOOSE_TIME 1007
+
+// The tray menu's submenu of quiet times, a window of its own.
+#define IDS_QUIET_30_MINUTES 1100
+#define IDS_QUIET_1_HOUR 1101
+#define IDS_QUIET_2_HOURS 1102
+#define IDS_QUIET_TOMORROW 1103
+#define IDS_QUIET_UNTIL_I_TURN_IT_OFF 1104
+#define IDS_QUIET_TURN_OFF 1105
 
 // The list of reminders.
 #define IDS_LIST_TITLE 500
@@ -114,3 +124,13 @@
 #define IDS_ADD_BAD_WHEN 913
 #define IDS_ADD_BAD_TEXT 914
 #define IDS_ADD_BAD_RULE 915
+#define IDS_INSTANCE_ELEVATED 916
+
+// Why reminders wait, in the tooltip, and what a "/quiet" run answers.
+#define IDS_QUIET_UNTIL 920
+#define IDS_QUIET_UNTIL_TURNED_OFF 921
+#define IDS_QUIET_TURNED_OFF 922
+#define IDS_HELD_FULL_SCREEN 923
+#define IDS_HELD_BY_WINDOWS 924
+#define IDS_QUIET_USAGE 925
+#define IDS_QUIET_NOT_TAKEN 926

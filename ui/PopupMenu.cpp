@@ -16,19 +16,45 @@ public:
     TPopupMenuHandle& operator=(const TPopupMenuHandle&) = delete;
 
     HMENU Get() const { return Handle; }
+    void Release() { Handle = nullptr; }
 
 private:
     HMENU Handle;
 };
 
+// Each item's command is its index + 1; a submenu belongs to its menu once appended to it.
+void AppendItems(HMENU menu, const std::vector<TPopupMenuItem>& items, UINT& index) {
+    for (const TPopupMenuItem& item : items) {
+        const UINT command = ++index;
+        const UINT checked = item.Checked ? MF_CHECKED : MF_UNCHECKED;
+        if (item.Caption.empty()) {
+            AppendMenuW(menu, MF_SEPARATOR, command, nullptr);
+        } else if (item.Submenu.empty()) {
+            AppendMenuW(menu, MF_STRING | checked, command, item.Caption.c_str());
+        } else {
+            TPopupMenuHandle submenu;
+            AppendItems(submenu.Get(), item.Submenu, index);
+            if (AppendMenuW(menu, MF_POPUP | checked, reinterpret_cast<UINT_PTR>(submenu.Get()), item.Caption.c_str())) {
+                submenu.Release();
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int ShowPopupMenu(const std::vector<std::wstring>& captions, TPoint anchor, TMenuDefault menuDefault) {
-    TPopupMenuHandle menu;
-    for (size_t index = 0; index < captions.size(); ++index) {
-        const UINT kind = captions[index].empty() ? MF_SEPARATOR : MF_STRING;
-        AppendMenuW(menu.Get(), kind, index + 1, captions[index].c_str());
+    std::vector<TPopupMenuItem> items;
+    for (const std::wstring& caption : captions) {
+        items.push_back(TPopupMenuItem{caption, false, {}});
     }
+    return ShowPopupMenu(items, anchor, menuDefault);
+}
+
+int ShowPopupMenu(const std::vector<TPopupMenuItem>& items, TPoint anchor, TMenuDefault menuDefault) {
+    TPopupMenuHandle menu;
+    UINT index = 0;
+    AppendItems(menu.Get(), items, index);
     if (menuDefault == TMenuDefault::First) {
         SetMenuDefaultItem(menu.Get(), 0, TRUE);
     }

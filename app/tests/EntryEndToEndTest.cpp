@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -167,13 +168,15 @@ TEST_F(EntryEndToEnd, OnlyTheExactSwitchAloneIsASwitch) {
 }
 
 // The line a run writes, and its exit code.
-std::pair<std::string, DWORD> RunAdd(const std::wstring& words) {
-    TChildProcess run(Program() + L" /add " + words, L"", true);
+std::pair<std::string, DWORD> RunWithOutput(const std::wstring& arguments) {
+    TChildProcess run(Program() + L" " + arguments, L"", true);
     const std::string output = run.ReadOutput();
     DWORD exitCode = 12345;
     EXPECT_TRUE(run.WaitForExit(10000, exitCode));
     return {output, exitCode};
 }
+
+std::pair<std::string, DWORD> RunAdd(const std::wstring& words) { return RunWithOutput(L"/add " + words); }
 
 // Stored with no instance, refused when malformed, handed to a running instance, which fires it
 // on time and refuses what would have it copy a file; quotes, "|" and other scripts arrive as typed.
@@ -241,6 +244,62 @@ TEST_F(EntryEndToEnd, AnAddThatMeetsTheDataFileHeldByAnEditorFailsAndSaysSo) {
     EXPECT_EQ(result.second, 1ul);
     EXPECT_EQ(result.first.find("Reminder added"), std::string::npos) << result.first;
     EXPECT_EQ(ReadWholeFile(data), "2030.01.01 10:00:00||editor\r\n");
+}
+
+BOOL SendRequest(HWND window, ULONG_PTR tag, std::string bytes) {
+    COPYDATASTRUCT request{tag, static_cast<DWORD>(bytes.size()), &bytes[0]};
+    DWORD_PTR answer = TRUE;
+    EXPECT_NE(SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request), 0, 10000, &answer), 0);
+    return static_cast<BOOL>(answer);
+}
+
+// "/quiet" and "/add" in a script's spelling reach the running instance; quiet outlasts a restart
+// and an overdue reminder comes within two seconds of "/quiet off". What is malformed changes
+// nothing, and the instance refuses requests that are not exactly its own.
+TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhenMalformed) {
+    const fs::path settings = GetDataFolder() / L"settings";
+    EXPECT_EQ(RunWithOutput(L"/quiet 00:30:00").second, 0ul) << "no instance: the settings file takes it";
+    EXPECT_NE(ReadWholeFile(settings).find("DoNotDisturbUntil:"), std::string::npos);
+    WriteWholeFile(GetDataFolder() / L"notifications", "2001.01.01 10:00:00||Stretch\r\n");
+    for (int run = 0; run < 2; ++run) {
+        TChildProcess instance(Program());
+        HWND window = WaitForCloseRequestWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(WaitForVisibleWindow(instance.GetId(), L"Notification", 2500), nullptr) << "shown while quiet";
+        if (run == 0) {
+            EXPECT_EQ(RunWithOutput(L"-QUIET On"), std::make_pair(std::string("Do not disturb until turned off\r\n"), 0ul));
+            EXPECT_EQ(RunToEnd(L"/close"), 0u);
+            continue;
+        }
+        for (const wchar_t* malformed : {L"/quiet soon", L"/quiet", L"-quiet on off"}) {
+            EXPECT_EQ(RunWithOutput(malformed).second, 2ul) << fs::path(malformed);
+        }
+        EXPECT_EQ(SendRequest(window, 0x4E515401, "ON"), FALSE);
+        EXPECT_EQ(SendRequest(window, 0x4E515401, "off\n"), FALSE);
+        EXPECT_EQ(SendRequest(window, 0x4E414401, "2030.01.02 09:00:00||" + std::string(70000, 'x')), FALSE);
+        EXPECT_EQ(WaitForVisibleWindow(instance.GetId(), L"Notification", 1500), nullptr);
+
+        EXPECT_EQ(RunWithOutput(L"/Quiet off"), std::make_pair(std::string("Do not disturb turned off\r\n"), 0ul));
+        const DWORD turnedOff = GetTickCount();
+        EXPECT_NE(WaitForVisibleWindow(instance.GetId(), L"Notification", 3000), nullptr);
+        EXPECT_LT(GetTickCount() - turnedOff, 2000u);
+        EXPECT_EQ(RunAdd(L"").second, 2ul);
+        TChildProcess add(Program() + L" -Add 01:00:00 Tea");
+        DWORD exitCode = 12345;
+        ASSERT_TRUE(add.WaitForExit(10000, exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
+    EXPECT_EQ(ReadWholeFile(settings), "HoldDuringFullScreen:Yes\r\n");
+    EXPECT_NE(ReadWholeFile(GetDataFolder() / L"notifications").find("||Tea\r\n"), std::string::npos);
+}
+
+// A killed instance leaves its mutex abandoned: the next start owns it and runs.
+TEST_F(EntryEndToEnd, AStartAfterAKilledInstanceRuns) {
+    std::thread killed([] { CreateMutexW(nullptr, TRUE, L"brantel.Nudgely.globalMutex"); });
+    killed.join();
+    TChildProcess instance(Program());
+    EXPECT_NE(WaitForCloseRequestWindow(), nullptr);
+    EXPECT_TRUE(FindMessageBoxes(instance.GetId()).empty());
 }
 
 class SelfTestEndToEnd : public ::testing::Test {

@@ -151,10 +151,11 @@ protected:
         return WaitForVisibleWindow(Program->GetId(), title, milliseconds);
     }
 
-    // Right-clicks the icon in Wine's tray window and clicks the menu entry at that index. Without
-    // a window manager every window opens at the top-left corner, where Wine's tray window also
-    // is, so the tray is moved out of their way first.
-    void ChooseFromTrayMenu(int entry) {
+    // Right-clicks the icon in Wine's tray window and presses the access keys of a menu entry (and
+    // of its submenu's), as the menu's own loop takes them from the queue. Without a window manager
+    // every window opens at the top-left corner, where Wine's tray window also is, so the tray is
+    // moved out of their way first.
+    void ChooseFromTrayMenu(const std::string& accessKeys) {
         HWND tray = FindWindowW(nullptr, L"Wine System Tray");
         ASSERT_NE(tray, nullptr);
         RECT trayRect{};
@@ -173,12 +174,14 @@ protected:
         HWND menu = nullptr;
         ASSERT_TRUE(WaitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(menu); },
                             5000));
-        RECT menuRect{};
-        GetWindowRect(menu, &menuRect);
-        const int entries = 5;
-        const int border = 3;
-        const int itemHeight = (menuRect.bottom - menuRect.top - 2 * border) / entries;
-        ASSERT_TRUE(ClickAt((menuRect.left + menuRect.right) / 2, menuRect.top + border + itemHeight * entry + itemHeight / 2));
+        for (const char key : accessKeys) {
+            PostMessageW(menu, WM_KEYDOWN, LOBYTE(VkKeyScanW(key)), 0);
+            PostMessageW(menu, WM_CHAR, key, 0);
+            PostMessageW(menu, WM_KEYUP, LOBYTE(VkKeyScanW(key)), 0);
+            Sleep(200);
+        }
+        ASSERT_TRUE(WaitFor([] { return FindWindowW(L"#32768", nullptr) == nullptr || !IsWindowVisible(FindWindowW(L"#32768", nullptr)); },
+                            3000)) << "the menu stayed open after " << accessKeys;
     }
 
     std::unique_ptr<TChildProcess> Program;
@@ -242,7 +245,7 @@ TEST_F(ProgramEndToEnd, AReminderGoesFromHotKeyToNotificationToSnoozeToListToDel
     EXPECT_GE(lines[0].substr(0, 19), FormatLocal(snoozed + 300 - 1));
     EXPECT_LE(lines[0].substr(0, 19), FormatLocal(snoozed + 300 + 3));
 
-    ChooseFromTrayMenu(1);
+    ChooseFromTrayMenu("v");
     HWND list = WaitForWindow(L"List of reminders");
     ASSERT_NE(list, nullptr) << "\"View all reminders\" did not open the list";
     HWND table = FindControl(list, WC_LISTVIEWW);
@@ -253,7 +256,7 @@ TEST_F(ProgramEndToEnd, AReminderGoesFromHotKeyToNotificationToSnoozeToListToDel
     EXPECT_TRUE(WaitFor([] { return ReadStoreLines().empty(); }, 3000));
     EXPECT_EQ(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0), 0);
 
-    ChooseFromTrayMenu(4);
+    ChooseFromTrayMenu("q");
     DWORD exitCode = 12345;
     ASSERT_TRUE(Program->WaitForExit(10000, exitCode)) << "\"Quit\" did not end the program";
     EXPECT_EQ(exitCode, 0u);
@@ -358,7 +361,7 @@ TEST_F(ProgramEndToEnd, CloseRequestWhileWindowsAreOpenEndsTheProgramWithZero) {
     TFocusTarget focus;
     ASSERT_TRUE(focus.PressGlobally("ctrl+alt+n"));
     ASSERT_NE(WaitForWindow(L"Add reminder"), nullptr);
-    ChooseFromTrayMenu(1);
+    ChooseFromTrayMenu("v");
     ASSERT_NE(WaitForWindow(L"List of reminders"), nullptr);
 
     TChildProcess close(L"\"" NUDGELY_EXE_PATH L"\" /close");
@@ -451,6 +454,35 @@ TEST_F(ProgramEndToEnd, AnEndingSessionStoresTheShownReminderAgainAndLeavesNoTem
     EXPECT_LE(lines[0].substr(0, 19), FormatLocal(std::time(nullptr)));
     EXPECT_EQ(ReadWholeFile(lines[0].substr(20, textStart - 21)), noteBytes);
     EXPECT_EQ(ListTemporaryFolders(), temporaryBefore);
+}
+
+// Quiet read from the settings file at the start holds an overdue reminder until the menu turns
+// it off; the hold's choice and a quiet time go into the file beside a later version's line.
+TEST_F(ProgramEndToEnd, TheTrayMenuTurnsQuietOffAndOnAndTheHoldOffInTheSettingsFile) {
+    const fs::path settings = GetDataFolder() / L"settings";
+    WriteWholeFile(settings, "Future:1\r\nDoNotDisturbUntil:TurnedOff\r\n");
+    WriteWholeFile(GetDataFolder() / L"notifications", "2001.01.01 10:00:00||Stretch\r\n");
+    Start();
+    EXPECT_EQ(WaitForWindow(L"Notification", 2500), nullptr) << "shown while quiet";
+
+    ChooseFromTrayMenu("dt");
+    const DWORD turnedOff = GetTickCount();
+    HWND notification = WaitForWindow(L"Notification", 3000);
+    ASSERT_NE(notification, nullptr) << "not shown when quiet ended";
+    EXPECT_LT(GetTickCount() - turnedOff, 2000u);
+    EXPECT_EQ(ReadWholeFile(settings), "Future:1\r\nHoldDuringFullScreen:Yes\r\n");
+    ASSERT_TRUE(ClickWindow(FindControl(notification, L"Button", L"Close")));
+
+    ChooseFromTrayMenu("f");
+    EXPECT_TRUE(WaitFor([&] { return ReadWholeFile(settings) == "Future:1\r\nHoldDuringFullScreen:No\r\n"; }, 3000));
+    const std::string halfAnHour = FormatLocal(std::time(nullptr) + 30 * 60);
+    ChooseFromTrayMenu("d3");
+    std::string content;
+    ASSERT_TRUE(WaitFor([&] { return (content = ReadWholeFile(settings)).find("DoNotDisturbUntil:") != std::string::npos; },
+                        3000));
+    const std::size_t end = content.find("DoNotDisturbUntil:") + 18;
+    EXPECT_GE(content.substr(end, 19), halfAnHour) << content;
+    EXPECT_LE(content.substr(end, 19), FormatLocal(std::time(nullptr) + 30 * 60)) << content;
 }
 
 // Keys typed into another program while a reminder falls due stay with that program: an Enter

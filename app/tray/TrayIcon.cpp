@@ -13,3 +13,5 @@ void TTrayIcon::SetOnMenuRequest(TMenuRequestHandler handler) { Control->SetOnMe
 void TTrayIcon::SetOnSelect(THandler handler) { Control->SetOnSelect(std::move(handler)); }
 
 void TTrayIcon::SetTooltip(const std::wstring& tooltip) { Control->SetTooltip(tooltip); }
+
+void TTrayIcon::ShowIcon(int iconIndex) { Control->ShowIcon(iconIndex); }

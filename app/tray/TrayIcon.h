@@ -30,6 +30,8 @@ public:
     void SetOnMenuRequest(TMenuRequestHandler handler);
     void SetOnSelect(THandler handler);
     void SetTooltip(const std::wstring& tooltip);
+    // Shows the icon at that index of the executable file instead.
+    void ShowIcon(int iconIndex);
 
 private:
     std::unique_ptr<TWindow> Window;

@@ -21,7 +21,8 @@ const DWORD RecordSize = offsetof(NOTIFYICONDATAW, guidItem) + sizeof(GUID);
 TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std::wstring& executablePath,
                                                       int iconIndex, const std::wstring& tooltip)
     : TControl(owner),
-      Icon(executablePath, iconIndex),
+      ExecutablePath(executablePath),
+      Icon(new TExtractedIcon(executablePath, iconIndex)),
       Record(),
       ShellRestartMessage(RegisterWindowMessageW(L"TaskbarCreated")) {
     Record.cbSize = RecordSize;
@@ -30,7 +31,7 @@ TTrayIcon::TNotificationControl::TNotificationControl(TWindow& owner, const std:
     // The shell of callback version 4 shows the standard tooltip only when asked to.
     Record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     Record.uCallbackMessage = CallbackMessage;
-    Record.hIcon = Icon.GetHandle();
+    Record.hIcon = Icon->GetHandle();
     CopyTooltip(tooltip);
     Record.uVersion = NOTIFYICON_VERSION_4;
     // The shell that announces its restart runs without elevation; an elevated instance hears it
@@ -55,6 +56,14 @@ void TTrayIcon::TNotificationControl::SetOnSelect(THandler handler) { OnSelect =
 void TTrayIcon::TNotificationControl::SetTooltip(const std::wstring& tooltip) {
     CopyTooltip(tooltip);
     Shell_NotifyIconW(NIM_MODIFY, &Record);
+}
+
+// The shell is given the new icon before the old one is destroyed.
+void TTrayIcon::TNotificationControl::ShowIcon(int iconIndex) {
+    std::unique_ptr<TExtractedIcon> shown(new TExtractedIcon(ExecutablePath, iconIndex));
+    Record.hIcon = shown->GetHandle();
+    Shell_NotifyIconW(NIM_MODIFY, &Record);
+    Icon = std::move(shown);
 }
 
 // One place is kept for the terminating null, and a surrogate pair is not cut in half.

@@ -6,6 +6,8 @@
 
 #include <shellapi.h>
 
+#include <memory>
+
 // Adds the icon to the notification area for its lifetime and turns the shell's callback
 // messages, which reach its window as WM_USER in the form of callback version 4 (the event in the
 // low word of lParam, the icon's anchor point in wParam), into the menu and select handlers. A
@@ -22,6 +24,8 @@ public:
     void SetOnSelect(THandler handler);
     // Brings the shell's tooltip up to date; cut like the first one.
     void SetTooltip(const std::wstring& tooltip);
+    // Shows the icon at that index of the executable file instead.
+    void ShowIcon(int iconIndex);
     // The record as handed to the shell.
     const NOTIFYICONDATAW& GetRecord() const { return Record; }
 
@@ -35,7 +39,8 @@ private:
     void FollowEvent(UINT event, TPoint anchor);
     void FollowSelection(UINT event);
 
-    TExtractedIcon Icon;
+    std::wstring ExecutablePath;
+    std::unique_ptr<TExtractedIcon> Icon;
     NOTIFYICONDATAW Record;
     TMenuRequestHandler OnMenuRequest;
     THandler OnSelect;

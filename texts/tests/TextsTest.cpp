@@ -61,6 +61,8 @@ TEST(InterfaceLanguage, IsTheFirstCandidateSpokenWhateverItsCountryOrElseEnglish
         {{0x0419}, L"ru"},         {{0x0411}, L"ja"},         {{0x0804}, L"zh-CN"},  {{0x1004}, L"zh-CN"},
         {{0x0404, 0x0407}, L"de"}, {{0x041f, 0x0415}, L"pl"}, {{0x0404}, L""},       {{0x041f}, L""},
         {{}, L""},                 {{0x0809, 0x040c}, L""},   {{0x080a}, L"es"},     {{0x0810}, L"it"},
+        // The user's order decides, not the program's: Russian first, then English.
+        {{0x0419, 0x0409}, L"ru"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindInterfaceLanguage(c.first).Tag, c.second) << (c.first.empty() ? 0 : c.first[0]);

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# draw-icon.sh IMAGEMAGICK OUTPUT.ico
+# draw-icon.sh IMAGEMAGICK OUTPUT.ico [quiet]
 # Draws the program icon, an alarm clock, and writes it as a Windows icon with the sizes 256
 # (stored as PNG), 48, 32, 24 and 16 pixels at 32 bits per pixel. The drawing is laid out on a
 # 16-unit grid, so that at 16 pixels the hands fall on whole pixels and stay sharp, and is scaled
-# for the larger sizes.
+# for the larger sizes. With "quiet", the clock carries the quiet mark, a moon on a dark disc in
+# its lower right corner, which the tray shows while reminders are held.
 set -euo pipefail
 
 magick=$1
 output=$2
+variant=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 rim='#d7362b'
 face='#ffffff'
 ink='#1f2a44'
+moon='#ffc933'
 
 # clock HAND: the drawing, in grid units measured from the image's top left corner; HAND is the
 # half width of the clock's hands, whole pixels at the small sizes so that they stay sharp.
@@ -47,6 +50,21 @@ polygon $left,$high 10,$high 10,$low $left,$low
 MVG
 }
 
+# The quiet mark, ringed in white to stand apart from the clock beneath it.
+quiet_mark() {
+  cat <<MVG
+stroke $face
+stroke-width 0.9
+fill $ink
+circle 12,12 12,8
+stroke none
+fill $moon
+circle 11.6,12.3 11.6,9.6
+fill $ink
+circle 13,11.1 13,8.9
+MVG
+}
+
 sizes=(256 48 32 24 16)
 frames=()
 for size in "${sizes[@]}"; do
@@ -55,7 +73,11 @@ for size in "${sizes[@]}"; do
   scale=$(awk "BEGIN { print $drawn / 16 }")
   hand=$(awk "BEGIN { print ($size <= 32) ? 16 / $size : ($size <= 48) ? 32 / $size : 0.6 }")
   frame="$work/$size.png"
-  "$magick" -size "${drawn}x${drawn}" xc:none -draw "scale $scale,$scale $(clock "$hand")" \
+  drawing=$(clock "$hand")
+  if [[ $variant == quiet ]]; then
+    drawing+=$'\n'$(quiet_mark)
+  fi
+  "$magick" -size "${drawn}x${drawn}" xc:none -draw "scale $scale,$scale $drawing" \
     -filter box -resize "${size}x${size}" -define png:exclude-chunks=date,time "PNG32:$frame"
   frames+=("$frame")
 done

@@ -47,16 +47,19 @@ std::vector<TIconEntry> ReadIconDirectory(const char* path) {
 
 }  // namespace
 
-TEST(ProgramIcon, HoldsTheFiveSizesAt32BitsWithTheLargestAsPng) {
-    const std::vector<TIconEntry> entries = ReadIconDirectory(NUDGELY_ICON_FILE);
-    ASSERT_EQ(entries.size(), 5u);
-    const int sizes[] = {256, 48, 32, 24, 16};
-    for (size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].size, sizes[i]);
-        EXPECT_EQ(entries[i].bitsPerPixel, 32);
-        EXPECT_EQ(entries[i].png, sizes[i] == 256) << sizes[i];
-        if (!entries[i].png) {
-            EXPECT_EQ(entries[i].bitmapBitsPerPixel, 32) << sizes[i];
+// The quiet one stands in for it in the tray, at whatever size the shell asks for.
+TEST(ProgramIcon, BothHoldTheFiveSizesAt32BitsWithTheLargestAsPng) {
+    for (const char* file : {NUDGELY_ICON_FILE, NUDGELY_QUIET_ICON_FILE}) {
+        const std::vector<TIconEntry> entries = ReadIconDirectory(file);
+        ASSERT_EQ(entries.size(), 5u) << file;
+        const int sizes[] = {256, 48, 32, 24, 16};
+        for (size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i].size, sizes[i]);
+            EXPECT_EQ(entries[i].bitsPerPixel, 32);
+            EXPECT_EQ(entries[i].png, sizes[i] == 256) << sizes[i];
+            if (!entries[i].png) {
+                EXPECT_EQ(entries[i].bitmapBitsPerPixel, 32) << sizes[i];
+            }
         }
     }
 }

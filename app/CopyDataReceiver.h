@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/Window.h"
+
+#include <cstdint>
+#include <string_view>
+
+// Takes the WM_COPYDATA requests of one kind (its tag in dwData) that other processes send to a
+// window of the running instance. It answers the sender rather than the user: a request that is
+// too large, cannot be read or fails gets FALSE, and nothing is shown inside the sent message,
+// where no one waits for a box. Other copied data is left to the window, which answers FALSE.
+// Nothing lets the message through the elevation filter: a process of lower integrity, a
+// sandboxed one, must not hand an elevated instance text.
+class TCopyDataReceiver : public TWindow::TControl {
+public:
+    TCopyDataReceiver(TWindow& window, std::uint32_t tag);
+
+    bool ProcessMessage(TMessage& message) override;
+
+protected:
+    // Gives whether the request was taken.
+    virtual bool Take(std::string_view bytes) = 0;
+
+private:
+    bool Receive(const TMessage& message, bool& taken);
+
+    std::uint32_t Tag;
+};

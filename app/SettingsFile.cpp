@@ -1,0 +1,27 @@
+#include "app/SettingsFile.h"
+
+#include "store/FileContent.h"
+#include "store/FileOperations.h"
+
+TSettingsFile::TSettingsFile(std::wstring path) : Path(std::move(path)) {
+    if (ReadFileContent(Path, Content)) {
+        Settings = ReadSettings(Content);
+    } else {
+        Content.clear();
+    }
+}
+
+bool TSettingsFile::Change(const TSettings& settings) {
+    Settings = settings;
+    std::string current;
+    // A file the user removed is written anew from the settings alone.
+    if (ReadFileContent(Path, current) || !FileExists(Path)) {
+        Content = current;
+    }
+    const std::string written = WriteSettings(Content, Settings);
+    if (!ReplaceFileContent(Path, written)) {
+        return false;
+    }
+    Content = written;
+    return true;
+}
