@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -14,36 +17,11 @@ std::vector<std::int32_t> ListIds(const TDataFileMemory& memory) {
     return ids;
 }
 
-std::string WriteAll(TDataFileMemory& memory, const TDataFileMemory::TChange& change = {}) {
-    return memory.Prepare(change);
-}
-
 const std::string A = "2011.05.01 10:00:00||a\r\n";
 const std::string B = "2011.05.02 10:00:00||b\r\n";
 const std::string C = "2011.05.03 10:00:00||c\r\n";
 
 }  // namespace
-
-// Another program rewrote the file: a line it left as it was keeps its ID wherever it went, one it
-// changed or added gets an ID never given before, also after the store's own changes.
-TEST(DataFileMemoryTest, IdsFollowTheLinesByTheirContentAndAreNeverGivenTwice) {
-    TDataFileMemory memory;
-    EXPECT_TRUE(memory.Follow(A + B + C));
-    EXPECT_EQ(ListIds(memory), (std::vector<std::int32_t>{0, 1, 2}));
-    EXPECT_FALSE(memory.Follow(A + B + C));
-    EXPECT_TRUE(memory.Follow("2011.05.02 10:00:00||b changed\r\n" + C + A + A));
-    EXPECT_EQ(ListIds(memory), (std::vector<std::int32_t>{0, 3, 4, 2}));
-
-    TDataFileMemory::TChange change;
-    change.Removed = memory.FindId(0);
-    change.Inserted = B;
-    change.InsertedAt = memory.FindDuePlace("2011.05.02 10:00:00", change.Removed);
-    const std::string written = WriteAll(memory, change);
-    EXPECT_EQ(written, A + B + "2011.05.02 10:00:00||b changed\r\n" + C);
-    EXPECT_EQ(memory.Commit(change), 5);
-    EXPECT_EQ(ListIds(memory), (std::vector<std::int32_t>{3, 5, 4, 2}));
-    EXPECT_EQ(memory.FindId(0), -1);
-}
 
 TEST(DataFileMemoryTest, GivesNoIdPastItsLimit) {
     TDataFileMemory memory(2);
@@ -59,12 +37,12 @@ TEST(DataFileMemoryTest, PutsTheLinesInDueOrderKeepingEveryOtherLineWithTheOneAb
     TDataFileMemory memory;
     memory.Follow("# mine\r\n" + C + "call grandma\r\n" + A + "\r\n" + B + "2011.05.04 10:00:00||no line end");
     EXPECT_EQ(ListIds(memory), (std::vector<std::int32_t>{-1, 0, -1, 1, 2, -1, 3}));
-    EXPECT_EQ(WriteAll(memory), "# mine\r\n" + A + "\r\n" + B + C + "call grandma\r\n2011.05.04 10:00:00||no line end");
+    EXPECT_EQ(memory.Prepare({}), "# mine\r\n" + A + "\r\n" + B + C + "call grandma\r\n2011.05.04 10:00:00||no line end");
 
     TDataFileMemory::TChange change;
     change.Removed = memory.FindId(2);
     change.Inserted = "2011.05.05 10:00:00||e\r\n";
     change.InsertedAt = memory.FindDuePlace("2011.05.05 10:00:00", change.Removed);
-    EXPECT_EQ(WriteAll(memory, change), "# mine\r\n" + A + "\r\n" + B + "call grandma\r\n" +
+    EXPECT_EQ(memory.Prepare(change), "# mine\r\n" + A + "\r\n" + B + "call grandma\r\n" +
                                             "2011.05.04 10:00:00||no line end\r\n2011.05.05 10:00:00||e\r\n");
 }
