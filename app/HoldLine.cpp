@@ -1,28 +1,15 @@
 #include "app/HoldLine.h"
 
-#include "store/Calendar.h"
 #include "store/DisplayDateTime.h"
 #include "texts/Texts.h"
-
-#include <windows.h>
 
 namespace {
 
 // Today's time alone, as the user's locale writes times.
 std::wstring FormatQuietEnd(const TDateTimeText& end, const TDateTimeText& now) {
-    TCalendarFields fields;
-    if (end.compare(0, 10, now, 0, 10) != 0 || !ReadDateTimeFields(end, fields)) {
-        return FormatDueTimeForDisplay(end, now);
-    }
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(fields.Year);
-    time.wMonth = static_cast<WORD>(fields.Month);
-    time.wDay = static_cast<WORD>(fields.Day);
-    time.wHour = static_cast<WORD>(fields.Hour);
-    time.wMinute = static_cast<WORD>(fields.Minute);
-    wchar_t text[64] = {};
-    GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &time, nullptr, text, 64);
-    return text;
+    const bool today = end.compare(0, 10, now, 0, 10) == 0;
+    const std::wstring time = today ? FormatTimeForDisplay(end) : std::wstring();
+    return time.empty() ? FormatDueTimeForDisplay(end, now) : time;
 }
 
 }  // namespace

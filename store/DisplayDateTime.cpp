@@ -66,3 +66,9 @@ std::wstring FormatDueTimeForDisplay(const TDateTimeText& due, const TDateTimeTe
                                  : FormatWithLocale(GetDateFormatW, time, DATE_SHORTDATE);
     return day + L" " + FormatWithLocale(GetTimeFormatW, time, TIME_NOSECONDS);
 }
+
+std::wstring FormatTimeForDisplay(const TDateTimeText& date) {
+    TCalendarFields fields;
+    return ReadDateTimeFields(date, fields) ? FormatWithLocale(GetTimeFormatW, MakeSystemTime(fields), TIME_NOSECONDS)
+                                            : std::wstring();
+}

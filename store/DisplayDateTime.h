@@ -13,3 +13,7 @@ std::wstring FormatDateTimeForDisplay(const TDateTimeText& date);
 // them; on any other day, the short date and the time without seconds. Empty for a text that is
 // no date.
 std::wstring FormatDueTimeForDisplay(const TDateTimeText& due, const TDateTimeText& now);
+
+// The time without seconds alone, as the user's locale writes times. Empty for a text that is no
+// date.
+std::wstring FormatTimeForDisplay(const TDateTimeText& date);
