@@ -2,7 +2,6 @@
 
 #include "store/DataFileChange.h"
 #include "store/FileOperations.h"
-#include "store/FileReading.h"
 #include "store/RecordLine.h"
 #include "store/SoundFileName.h"
 #include "store/Utf8Text.h"
@@ -15,12 +14,6 @@ using TChange = TDataFileMemory::TChange;
 
 const std::uint32_t LastSoundFileNumber = 0xFFFFF;
 const std::size_t DueDateSize = 19;
-
-// The folder, with its last separator, that holds the file at path.
-std::wstring GetFolderOf(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator + 1);
-}
 
 // An empty date reads back as no record at all, and "|" or a line break would break the line. A
 // rule reads back only after a date of the full size.
@@ -51,11 +44,7 @@ TNotification ReadReminderAt(const TDataFileMemory& memory, std::ptrdiff_t posit
 
 }  // namespace
 
-// What the first read finds is no news to anyone.
-TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), FolderWatch(GetFolderOf(path)) {
-    ReadDataFile();
-    ChangedOutside = false;
-}
+TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), File(path) {}
 
 std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
     return StoreInPlaceOf(-1, &notification);
@@ -72,7 +61,7 @@ void TNotificationsDb::DeleteNotification(std::int32_t id) { StoreInPlaceOf(id, 
 std::int32_t TNotificationsDb::StoreInPlaceOf(std::int32_t id, const TNotification* stored) {
     if (stored) {
         CheckDueField(stored->Date, stored->Repeat, "AddNotification");
-    } else if (Memory.FindId(id) < 0) {
+    } else if (File.GetMemory().FindId(id) < 0) {
         return -1;
     }
     TNotification added;
@@ -112,7 +101,7 @@ std::int32_t TNotificationsDb::StoreInPlaceOf(std::int32_t id, const TNotificati
 
 void TNotificationsDb::RescheduleNotification(std::int32_t id, const TDateTimeText& date, const std::string& repeat) {
     CheckDueField(date, repeat, "RescheduleNotification");
-    if (Memory.FindId(id) < 0) {
+    if (File.GetMemory().FindId(id) < 0) {
         return;
     }
     TellWatchers(Change([&](const TDataFileMemory& memory) -> std::optional<TChange> {
@@ -139,29 +128,31 @@ void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date,
 }
 
 TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
-    return ReadReminderAt(Memory, Memory.FindId(id));
+    return ReadReminderAt(File.GetMemory(), File.GetMemory().FindId(id));
 }
 
 TNotification TNotificationsDb::GetEarliestNotification() const {
-    return ReadReminderAt(Memory, Memory.FindEarliest());
+    return ReadReminderAt(File.GetMemory(), File.GetMemory().FindEarliest());
 }
 
 bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
-    const std::ptrdiff_t earliest = Memory.FindEarliest();
+    const TDataFileMemory& memory = File.GetMemory();
+    const std::ptrdiff_t earliest = memory.FindEarliest();
     if (earliest < 0) {
         return false;
     }
-    const std::string_view line = Memory.GetLineBytes(static_cast<std::size_t>(earliest));
+    const std::string_view line = memory.GetLineBytes(static_cast<std::size_t>(earliest));
     return !(std::string_view(now) < GetRecordDate(GetLineContent(line)));
 }
 
 TNotificationsDb::TIterator TNotificationsDb::Begin() const { return TIterator(*this); }
 
 std::vector<std::wstring> TNotificationsDb::GetUnreadableLines() const {
+    const TDataFileMemory& memory = File.GetMemory();
     std::vector<std::wstring> unreadable;
-    for (std::size_t position = 0; position < Memory.GetLineCount(); ++position) {
-        const std::string_view line = Memory.GetLineBytes(position);
-        if (Memory.GetId(position) < 0 && !IsBlankLine(line)) {
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        const std::string_view line = memory.GetLineBytes(position);
+        if (memory.GetId(position) < 0 && !IsBlankLine(line)) {
             unreadable.push_back(DecodeUtf8(GetLineContent(line)));
         }
     }
@@ -169,34 +160,14 @@ std::vector<std::wstring> TNotificationsDb::GetUnreadableLines() const {
 }
 
 void TNotificationsDb::FollowOutsideChanges() {
-    if (FolderWatch.TakeChange() || ReadPending) {
-        // The first complete read is news to those who waited for it.
-        const bool wasKnown = Known;
-        ChangedOutside = (ReadDataFile() && !wasKnown) || ChangedOutside;
-    }
+    ChangedOutside = File.ReadIfChanged() || ChangedOutside;
     if (ChangedOutside) {
         CallWatchers();
     }
 }
 
-// Shared with every other program, so that reading never stands in their way; a read that fails
-// is tried again at the next call.
-bool TNotificationsDb::ReadDataFile() {
-    TFileHandle file(INVALID_HANDLE_VALUE);
-    const TFileOpening opening = OpenFileForReading(Path, true, file);
-    ReadBuffer.clear();
-    ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, ReadBuffer)));
-    if (ReadPending) {
-        return false;
-    }
-    ChangedOutside = Memory.Follow(ReadBuffer) || ChangedOutside;
-    Known = true;
-    return true;
-}
-
 TDataFileChangeResult TNotificationsDb::Change(const TDataFileChangePlan& plan) {
-    const TDataFileChangeResult result = ChangeDataFile(Path, Memory, HolderWait, ReadBuffer, plan);
-    Known = true;
+    const TDataFileChangeResult result = File.Change(HolderWait, plan);
     ChangedOutside = ChangedOutside || result.ChangedOutside;
     return result;
 }
@@ -245,8 +216,9 @@ TNotificationsDb::TIterator::TIterator(const TNotificationsDb& db) : Db(&db) { M
 void TNotificationsDb::TIterator::Next() { MoveToReminderFrom(Position + 1); }
 
 void TNotificationsDb::TIterator::MoveToReminderFrom(std::size_t position) {
-    for (Position = position; Position < Db->Memory.GetLineCount(); ++Position) {
-        if (ReadReminder(Db->Memory, Position, CurrentRecord)) {
+    const TDataFileMemory& memory = Db->File.GetMemory();
+    for (Position = position; Position < memory.GetLineCount(); ++Position) {
+        if (ReadReminder(memory, Position, CurrentRecord)) {
             return;
         }
     }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "store/DataFileChange.h"
-#include "store/DataFileMemory.h"
 #include "store/DateTimeText.h"
-#include "store/FolderChangeWatch.h"
 #include "store/HolderPauses.h"
+#include "store/KnownDataFile.h"
 #include "store/Notification.h"
 
 #include <cstddef>
@@ -62,7 +61,7 @@ public:
     std::vector<std::wstring> GetUnreadableLines() const;
     // Whether the data file has been read at all: another program may hold it without sharing it
     // when the store is made, and the queries then answer as for an empty store.
-    bool IsKnown() const { return Known; }
+    bool IsKnown() const { return File.IsKnown(); }
 
     // Reads the data file again when its folder reported a change (or the last read failed),
     // and calls the watchers when other programs changed its lines since the last change or call.
@@ -74,7 +73,6 @@ public:
     void StopWaitingForHolders() { HolderWait = THolderWait::None; }
 
 private:
-    bool ReadDataFile();
     std::int32_t StoreInPlaceOf(std::int32_t id, const TNotification* stored);
     TDataFileChangeResult Change(const TDataFileChangePlan& plan);
     void TellWatchers(const TDataFileChangeResult& result);
@@ -85,13 +83,7 @@ private:
     std::wstring Path;
     std::set<TWatcher*> Watchers;
     THolderWait HolderWait = THolderWait::AboutTwoSeconds;
-    // Made before the first read, so that no change after it goes unseen.
-    TFolderChangeWatch FolderWatch;
-    TDataFileMemory Memory;
-    // Kept from one read to the next, so that reading the file costs no allocation.
-    std::string ReadBuffer;
-    bool Known = false;
-    bool ReadPending = true;
+    TKnownDataFile File;
     bool ChangedOutside = false;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/DataFileChange.h"
+#include "store/DataFileMemory.h"
+#include "store/FolderChangeWatch.h"
+#include "store/HolderPauses.h"
+
+#include <string>
+
+// The store's memory of its data file and when it is read: once when the object is made, then
+// again only when the file's folder reported a change (or the last read failed), and by every
+// change, which finds for itself whether another program changed the file. Everything else about
+// the file is asked of the memory, which reading never touches in between.
+class TKnownDataFile {
+public:
+    explicit TKnownDataFile(std::wstring path);
+
+    // Whether the file has been read at all: another program may hold it without sharing it.
+    bool IsKnown() const { return Known; }
+    const TDataFileMemory& GetMemory() const { return Memory; }
+
+    // Reads the file again when its folder reported a change or the last read failed; a read that
+    // fails is tried again at the next call. Gives whether other programs changed its lines, or
+    // the file is known for the first time.
+    bool ReadIfChanged();
+    TDataFileChangeResult Change(THolderWait wait, const TDataFileChangePlan& plan);
+
+private:
+    bool Read();
+
+    std::wstring Path;
+    // Made before the first read, so that no change after it goes unseen.
+    TFolderChangeWatch FolderWatch;
+    TDataFileMemory Memory;
+    // Kept from one read to the next, so that reading the file costs no allocation.
+    std::string Buffer;
+    bool Known = false;
+    bool ReadPending = true;
+};
