@@ -105,20 +105,20 @@ void TNotificationsDb::RescheduleNotification(std::int32_t id, const TDateTimeTe
         return;
     }
     TellWatchers(Change([&](const TDataFileMemory& memory) -> std::optional<TChange> {
-            TChange change;
-            change.Removed = memory.FindId(id);
-            if (change.Removed < 0) {
-                return std::nullopt;
-            }
-            // Written from what was read, so its voice note stays its own: neither copied nor deleted.
-            TNotification rescheduled = ReadReminderAt(memory, change.Removed);
-            rescheduled.Date = date;
-            rescheduled.Repeat = repeat;
-            change.Inserted = FormatRecordLine(rescheduled);
-            change.InsertedAt = memory.FindDuePlace(date, change.Removed);
-            change.InsertedId = id;
-            return change;
-        }));
+        TChange change;
+        change.Removed = memory.FindId(id);
+        if (change.Removed < 0) {
+            return std::nullopt;
+        }
+        // Written from what was read, so its voice note stays its own: neither copied nor deleted.
+        TNotification rescheduled = ReadReminderAt(memory, change.Removed);
+        rescheduled.Date = date;
+        rescheduled.Repeat = repeat;
+        change.Inserted = FormatRecordLine(rescheduled);
+        change.InsertedAt = memory.FindDuePlace(date, change.Removed);
+        change.InsertedId = id;
+        return change;
+    }));
 }
 
 void TNotificationsDb::RemoveEarliestNotification() { DeleteNotification(GetEarliestNotification().Id); }
