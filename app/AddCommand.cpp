@@ -15,10 +15,6 @@
 
 namespace {
 
-const int ExitStored = 0;
-const int ExitNotStored = 1;
-const int ExitMalformed = 2;
-
 // Stored as a starting instance would.
 void StoreWithoutInstance(const TNotification& reminder) {
     const TDataPaths paths = GetDataPaths();
@@ -56,13 +52,13 @@ int RunAddCommand(const std::vector<std::wstring>& words, const std::wstring& cl
                                            [&reminder] { StoreWithoutInstance(reminder); });
         if (delivery != TDelivery::Taken) {
             ReportNotTaken(delivery, LoadText(IDS_ADD_NOT_TAKEN));
-            return ExitNotStored;
+            return ExitNotDone;
         }
     } catch (const std::exception& failure) {
         WriteConsoleLine(JoinLines(DescribeFailure(failure.what())));
-        return ExitNotStored;
+        return ExitNotDone;
     }
     const std::wstring text = reminder.Text.empty() ? LoadText(IDS_NO_TEXT) : reminder.Text;
     WriteConsoleLine(FormatText(IDS_ADD_DONE, {FormatDueTimeForDisplay(reminder.Date, now) + L" " + text}));
-    return ExitStored;
+    return ExitDone;
 }

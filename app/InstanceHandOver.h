@@ -4,6 +4,12 @@
 #include <functional>
 #include <string>
 
+// The exit codes of a run of "/add" or "/quiet": done, not done, or its words were malformed and
+// nothing was tried.
+const int ExitDone = 0;
+const int ExitNotDone = 1;
+const int ExitMalformed = 2;
+
 // How a run of "/add" or "/quiet" ended with its request.
 enum class TDelivery { Taken, Refused, Elevated };
 

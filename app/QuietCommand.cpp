@@ -11,10 +11,6 @@
 
 namespace {
 
-const int ExitDone = 0;
-const int ExitNotDone = 1;
-const int ExitMalformed = 2;
-
 // The next start reads it from there.
 bool WriteWithoutInstance(const TQuietTime& quiet) {
     const TDataPaths paths = GetDataPaths();
