@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -110,5 +111,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(joined == changed);
     FUZZ_CHECK(IsInDueOrder(SplitContents(changed)));
+    if (StartsWithMark(changed)) {
+        return 0;
+    }
+    // Line for line what a fresh read of the written file finds.
+    TDataFileMemory fresh;
+    fresh.Follow(changed);
+    FUZZ_CHECK(fresh.GetLineCount() == memory.GetLineCount());
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        FUZZ_CHECK(fresh.GetLineBytes(position) == memory.GetLineBytes(position));
+    }
+
+    // Read half-written, then missing, then whole again, every line keeps its ID (identical lines
+    // may trade theirs).
+    std::map<std::int32_t, std::string> contents;
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        if (memory.GetId(position) >= 0) {
+            contents[memory.GetId(position)] = std::string(GetLineContent(memory.GetLineBytes(position)));
+        }
+    }
+    memory.Follow(changed.substr(0, changed.size() / 2));
+    memory.Follow(std::string());
+    memory.Follow(changed);
+    for (std::size_t position = 0; position < memory.GetLineCount(); ++position) {
+        const auto known = contents.find(memory.GetId(position));
+        FUZZ_CHECK(memory.GetId(position) < 0 ||
+                   (known != contents.end() && known->second == GetLineContent(memory.GetLineBytes(position))));
+    }
     return 0;
 }

@@ -16,14 +16,20 @@ bool IsRaced(DWORD error) {
 
 }  // namespace
 
-TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait,
-                                     std::string& buffer, const TDataFileChangePlan& plan) {
+void ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait, std::string& buffer,
+                    const TDataFileChangePlan& plan, TDataFileChangeResult& result) {
     THolderPauses pauses(wait);
-    TDataFileChangeResult result;
     for (;;) {
         TFileHandle held(INVALID_HANDLE_VALUE);
-        const TFileOpening opening = OpenFileForReading(path, false, held);
+        TFileOpening opening = OpenFileForReading(path, TReadingHold::EveryChange, held);
+        if (opening == TFileOpening::Missing && TReplacementFile::PutBackCutReplacement(path)) {
+            opening = OpenFileForReading(path, TReadingHold::EveryChange, held);
+        }
         if (opening == TFileOpening::Held && pauses.Pause()) {
+            continue;
+        }
+        // A sync tool or a script that puts the file back leaves it missing for a moment.
+        if (opening == TFileOpening::Missing && memory.GetLineCount() > 0 && pauses.Pause()) {
             continue;
         }
         buffer.clear();
@@ -34,7 +40,7 @@ TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& 
         result.ChangedOutside = memory.Follow(buffer) || result.ChangedOutside;
         const std::optional<TDataFileMemory::TChange> change = plan(memory);
         if (!change) {
-            return result;
+            return;
         }
         TReplacementFile replacement(path);
         if (!replacement.IsOpen()) {
@@ -43,12 +49,12 @@ TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& 
         if (!replacement.Write(memory.Prepare(*change)) || !replacement.Finish()) {
             ThrowFailure("unable to write the new data file");
         }
-        // The new file cannot take the place of one that is open, this program's handle included.
-        held.Close();
-        if (replacement.TryToReplaceTarget(opening == TFileOpening::Opened)) {
+        const bool replaced = opening == TFileOpening::Opened ? replacement.TryToReplaceHeldTarget(held)
+                                                               : replacement.TryToReplaceTarget(false);
+        if (replaced) {
             result.Made = true;
             result.InsertedId = memory.Commit(*change);
-            return result;
+            return;
         }
         if (!IsRaced(GetLastError()) || !pauses.Pause()) {
             ThrowFailure("unable to replace the data file");

@@ -20,11 +20,12 @@ struct TDataFileChangeResult {
 using TDataFileChangePlan = std::function<std::optional<TDataFileMemory::TChange>(const TDataFileMemory&)>;
 
 // Makes one change of the data file and of the memory, against what the file holds at that moment:
-// it is read, and the memory follows it, from a handle that lets no other program write the file,
-// until the new file that replaces it is complete. An editor that saves in place makes the change
-// wait until it closes the file; one that opens it after that, before the new file is in place,
-// makes the change start again from what that program wrote. Waits for such programs as told.
-// Every failure throws a runtime error "TNotificationsDb: ..." and leaves the file as it was. The
-// file is read into the buffer.
-TDataFileChangeResult ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait,
-                                     std::string& buffer, const TDataFileChangePlan& plan);
+// it is read, and the memory follows it, from a handle that lets no other program write, rename or
+// delete the file until the new file has taken its place. A program that saves or deletes it
+// meanwhile waits or fails; one that held it before makes the change wait, and one that puts a file
+// in place of a missing one makes it start again from what that program wrote. A file missing for
+// a moment while the memory knows lines is waited for. Waits for such programs as told. Every
+// failure throws a runtime error "TNotificationsDb: ..." and leaves the file as it was; the result
+// tells what was found so far, also then. The file is read into the buffer.
+void ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait, std::string& buffer,
+                    const TDataFileChangePlan& plan, TDataFileChangeResult& result);

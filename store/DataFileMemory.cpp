@@ -14,8 +14,18 @@ namespace {
 const std::string_view LineEnd = "\r\n";
 // Marks a line read anew that holds a reminder, until it has its ID.
 const std::int32_t HoldsReminder = 0;
+const std::size_t GoneLimit = 4096;
 
 bool EndsLine(const std::string& text) { return text.empty() || text.back() == '\n'; }
+
+template <typename TIds, typename TKey>
+typename TIds::iterator FindOldest(TIds& ids, const TKey& content) {
+    const auto range = ids.equal_range(content);
+    return range.first == range.second
+               ? ids.end()
+               : std::min_element(range.first, range.second,
+                                  [](const auto& left, const auto& right) { return left.second < right.second; });
+}
 
 }  // namespace
 
@@ -86,8 +96,9 @@ std::string TDataFileMemory::PutInDueOrder(std::string text, std::vector<TLine>&
     return ordered;
 }
 
-// A line keeps the ID of a known line with its content; identical lines are identical reminders,
-// so which of their IDs goes to which does not matter.
+// A line keeps the ID of a known line with its content, or of a gone one; identical lines are
+// identical reminders, so which of their IDs goes to which does not matter, but the oldest go
+// first: a blink of the file may have given one of them a new ID, and windows hold the old ones.
 void TDataFileMemory::GiveIds(std::vector<TLine>& lines, const std::string& text) {
     std::unordered_multimap<std::string_view, std::int32_t> known;
     for (std::size_t position = 0; position < Lines.size(); ++position) {
@@ -95,24 +106,40 @@ void TDataFileMemory::GiveIds(std::vector<TLine>& lines, const std::string& text
             known.emplace(GetLineContent(GetLineBytes(position)), Lines[position].Id);
         }
     }
-    std::vector<TLine*> unknown;
+    std::vector<TLine*> unseen;
     for (TLine& line : lines) {
         if (line.Id != HoldsReminder) {
             continue;
         }
-        const auto found = known.find(GetLineContent(std::string_view(text).substr(line.Start, line.Size)));
-        if (found != known.end()) {
-            line.Id = found->second;
-            known.erase(found);
+        const std::string_view content = GetLineContent(std::string_view(text).substr(line.Start, line.Size));
+        const auto fromKnown = FindOldest(known, content);
+        const auto fromGone = Gone.empty() ? Gone.end() : FindOldest(Gone, std::string(content));
+        if (fromGone != Gone.end() && (fromKnown == known.end() || fromGone->second < fromKnown->second)) {
+            line.Id = fromGone->second;
+            Gone.erase(fromGone);
+        } else if (fromKnown != known.end()) {
+            line.Id = fromKnown->second;
+            known.erase(fromKnown);
         } else {
-            unknown.push_back(&line);
+            unseen.push_back(&line);
         }
     }
-    if (static_cast<std::size_t>(IdLimit - NextId) < unknown.size()) {
+    if (static_cast<std::size_t>(IdLimit - NextId) < unseen.size()) {
         ThrowNoFreeId();
     }
-    for (TLine* line : unknown) {
+    for (TLine* line : unseen) {
         line->Id = TakeNewId();
+    }
+    RememberGone(known);
+}
+
+// Bounded, so that a file rewritten again and again with other lines costs no more than a few.
+void TDataFileMemory::RememberGone(const std::unordered_multimap<std::string_view, std::int32_t>& lines) {
+    if (Gone.size() + lines.size() > std::max<std::size_t>(GoneLimit, Lines.size())) {
+        Gone.clear();
+    }
+    for (const auto& line : lines) {
+        Gone.emplace(std::string(line.first), line.second);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // What the store knows of its data file: its text, every line in due order, and for each line
@@ -12,7 +13,8 @@
 // above it (those above every reminder stay on top), so that a person's line the program cannot
 // read is written back where it stood, byte for byte. When the file is read again the IDs follow
 // the lines by their content, and no ID is given twice: a window holding an old ID can never reach
-// another reminder. The text is kept whole, so that telling whether the file changed and writing
+// another reminder. A line that went with a read and comes back unchanged with a later one (the
+// file restored, or read while another program had written only part of it) gets its ID back. The text is kept whole, so that telling whether the file changed and writing
 // it anew cost little more than copying it. Nothing here touches the file.
 class TDataFileMemory {
 public:
@@ -61,10 +63,13 @@ private:
 
     static std::string PutInDueOrder(std::string text, std::vector<TLine>& lines);
     void GiveIds(std::vector<TLine>& lines, const std::string& text);
+    void RememberGone(const std::unordered_multimap<std::string_view, std::int32_t>& lines);
     std::int32_t TakeNewId();
 
     std::string Text;
     std::vector<TLine> Lines;
+    // The contents of reminder lines that went with a read, with their IDs.
+    std::unordered_multimap<std::string, std::int32_t> Gone;
     // The file holds Text itself, or else the bytes of this fingerprint (another encoding, another
     // order).
     bool TextIsTheFile = true;

@@ -6,7 +6,7 @@
 
 bool ReadFileContent(const std::wstring& path, std::string& content) {
     TFileHandle file(INVALID_HANDLE_VALUE);
-    return OpenFileForReading(path, true, file) == TFileOpening::Opened && ReadToEnd(file, content);
+    return OpenFileForReading(path, TReadingHold::Nothing, file) == TFileOpening::Opened && ReadToEnd(file, content);
 }
 
 bool WriteFileContent(const std::wstring& path, const std::string& content) {

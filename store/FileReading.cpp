@@ -4,10 +4,12 @@
 
 #include <algorithm>
 
-TFileOpening OpenFileForReading(const std::wstring& path, bool shareWriting, TFileHandle& file) {
-    const DWORD share = FILE_SHARE_READ | FILE_SHARE_DELETE | (shareWriting ? FILE_SHARE_WRITE : 0);
-    file = TFileHandle(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                   nullptr));
+TFileOpening OpenFileForReading(const std::wstring& path, TReadingHold hold, TFileHandle& file) {
+    const DWORD access = GENERIC_READ | (hold == TReadingHold::EveryChange ? DELETE : 0);
+    const DWORD share = hold == TReadingHold::EveryChange ? FILE_SHARE_READ
+                        : hold == TReadingHold::Writers   ? FILE_SHARE_READ | FILE_SHARE_DELETE
+                                                          : FILE_SHARE_READ | FILE_SHARE_DELETE | FILE_SHARE_WRITE;
+    file = TFileHandle(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.IsValid()) {
         return TFileOpening::Opened;
     }

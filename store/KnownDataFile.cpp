@@ -1,8 +1,11 @@
 #include "store/KnownDataFile.h"
 
 #include "store/FileReading.h"
+#include "store/ReplacementFile.h"
 
 namespace {
+
+const unsigned long long MissingForGood = 2000;
 
 // The folder, with its last separator, that holds the file at path.
 std::wstring GetFolderOf(const std::wstring& path) {
@@ -22,19 +25,28 @@ bool TKnownDataFile::ReadIfChanged() {
     return Read() || (Known && !wasKnown);
 }
 
-TDataFileChangeResult TKnownDataFile::Change(THolderWait wait, const TDataFileChangePlan& plan) {
-    const TDataFileChangeResult result = ChangeDataFile(Path, Memory, wait, Buffer, plan);
+void TKnownDataFile::Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result) {
+    ChangeDataFile(Path, Memory, wait, Buffer, plan, result);
     Known = true;
-    return result;
+    MissingSince = 0;
 }
 
-// Shared with every other program, so that reading never stands in their way. Gives whether the
-// lines changed.
+// Gives whether the lines changed.
 bool TKnownDataFile::Read() {
     TFileHandle file(INVALID_HANDLE_VALUE);
-    const TFileOpening opening = OpenFileForReading(Path, true, file);
+    TFileOpening opening = OpenFileForReading(Path, TReadingHold::Writers, file);
+    if (opening == TFileOpening::Missing && TReplacementFile::PutBackCutReplacement(Path)) {
+        opening = OpenFileForReading(Path, TReadingHold::Writers, file);
+    }
     Buffer.clear();
     ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, Buffer)));
+    if (opening == TFileOpening::Missing && Known && Memory.GetLineCount() > 0) {
+        const unsigned long long now = GetTickCount64();
+        MissingSince = MissingSince != 0 ? MissingSince : now;
+        ReadPending = now - MissingSince < MissingForGood;
+    } else {
+        MissingSince = 0;
+    }
     if (ReadPending) {
         return false;
     }

@@ -10,7 +10,10 @@
 // The store's memory of its data file and when it is read: once when the object is made, then
 // again only when the file's folder reported a change (or the last read failed), and by every
 // change, which finds for itself whether another program changed the file. Everything else about
-// the file is asked of the memory, which reading never touches in between.
+// the file is asked of the memory, which reading never touches in between. A read never takes a
+// blink for the truth: while another program writes the file it is read again afterwards, and a
+// file that goes missing is taken for deleted only once it has stayed missing for two seconds
+// (a sync tool or a script that puts the file back leaves it missing for a moment).
 class TKnownDataFile {
 public:
     explicit TKnownDataFile(std::wstring path);
@@ -23,7 +26,8 @@ public:
     // fails is tried again at the next call. Gives whether other programs changed its lines, or
     // the file is known for the first time.
     bool ReadIfChanged();
-    TDataFileChangeResult Change(THolderWait wait, const TDataFileChangePlan& plan);
+    // See ChangeDataFile; the result tells what was found so far also when the change throws.
+    void Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result);
 
 private:
     bool Read();
@@ -36,4 +40,6 @@ private:
     std::string Buffer;
     bool Known = false;
     bool ReadPending = true;
+    // When the file was first found missing while the memory knew lines; 0 while it is there.
+    unsigned long long MissingSince = 0;
 };

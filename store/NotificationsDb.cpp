@@ -166,8 +166,16 @@ void TNotificationsDb::FollowOutsideChanges() {
     }
 }
 
+// What a change that fails found that others wrote is told all the same.
 TDataFileChangeResult TNotificationsDb::Change(const TDataFileChangePlan& plan) {
-    const TDataFileChangeResult result = File.Change(HolderWait, plan);
+    TDataFileChangeResult result;
+    try {
+        File.Change(HolderWait, plan, result);
+    } catch (...) {
+        ChangedOutside = ChangedOutside || result.ChangedOutside;
+        TellWatchers(TDataFileChangeResult());
+        throw;
+    }
     ChangedOutside = ChangedOutside || result.ChangedOutside;
     return result;
 }

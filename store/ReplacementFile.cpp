@@ -1,10 +1,28 @@
 #include "store/ReplacementFile.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
 const std::size_t BufferLimit = 65536;
+
+bool RenameFile(const TFileHandle& file, const std::wstring& path, bool replaceExisting) {
+    const std::size_t nameSize = path.size() * sizeof(wchar_t);
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameSize);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = replaceExisting ? TRUE : FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameSize);
+    std::memcpy(info->FileName, path.c_str(), nameSize);
+    return SetFileInformationByHandle(file.Get(), FileRenameInfo, info, static_cast<DWORD>(buffer.size())) != FALSE;
+}
+
+bool DeleteOnClose(const TFileHandle& file) {
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    return SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
+}
 
 }  // namespace
 
@@ -68,6 +86,44 @@ bool TReplacementFile::TryToReplaceTarget(bool replaceExisting) {
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (replaceExisting ? MOVEFILE_REPLACE_EXISTING : 0);
     Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), flags) != FALSE;
     return Replaced;
+}
+
+bool TReplacementFile::TryToReplaceHeldTarget(const TFileHandle& held) {
+    if (File.IsValid() || WriteFailed) {
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return false;
+    }
+    // A leftover of a run that ended between the two steps is only an older copy.
+    if (!RenameFile(held, MakeAsidePath(TargetPath), true)) {
+        return false;
+    }
+    Replaced = MoveFileExW(NewPath.c_str(), TargetPath.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE;
+    const DWORD error = GetLastError();
+    if (Replaced || error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        DeleteOnClose(held);
+    } else {
+        RenameFile(held, TargetPath, false);
+    }
+    SetLastError(error);
+    return Replaced;
+}
+
+std::wstring TReplacementFile::MakeAsidePath(const std::wstring& targetPath) { return targetPath + L".replaced"; }
+
+// An aside left by a change that completed is never put back: that change's new file took the
+// target's name, so none stands beside it.
+bool TReplacementFile::PutBackCutReplacement(const std::wstring& targetPath) {
+    const std::wstring newPath = MakeNewFilePath(targetPath);
+    if (GetFileAttributesW(newPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    const TFileHandle aside(CreateFileW(MakeAsidePath(targetPath).c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!aside.IsValid() || !RenameFile(aside, targetPath, false)) {
+        return false;
+    }
+    DeleteFileW(newPath.c_str());
+    return true;
 }
 
 bool TReplacementFile::WriteBuffer() {

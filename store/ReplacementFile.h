@@ -29,6 +29,18 @@ public:
     // One attempt, which fails with ERROR_ALREADY_EXISTS when a target that was not to be
     // replaced exists; GetLastError tells why it failed.
     bool TryToReplaceTarget(bool replaceExisting);
+    // One attempt at replacing the target that held, opened with TReadingHold::EveryChange, has
+    // kept from every other program since it was read: no other program's save, rename or delete
+    // can come between. The held file steps aside, the new file takes its name, and the held file
+    // is deleted when the handle closes. Fails with ERROR_ALREADY_EXISTS when another program put
+    // a file in the target's place in that moment: that file stays, and the held one goes.
+    bool TryToReplaceHeldTarget(const TFileHandle& held);
+    // The name the held target has while it steps aside.
+    static std::wstring MakeAsidePath(const std::wstring& targetPath);
+    // For a target found missing: a program that ended between the two steps of replacing it left
+    // the old file aside, with the new one beside it. Puts the old one back and gives whether it
+    // did; never while the program that put it aside still holds it.
+    static bool PutBackCutReplacement(const std::wstring& targetPath);
 
 private:
     bool WriteBuffer();

@@ -46,3 +46,30 @@ TEST(DataFileMemoryTest, PutsTheLinesInDueOrderKeepingEveryOtherLineWithTheOneAb
     EXPECT_EQ(memory.Prepare(change), "# mine\r\n" + A + "\r\n" + B + "call grandma\r\n" +
                                             "2011.05.04 10:00:00||no line end\r\n2011.05.05 10:00:00||e\r\n");
 }
+
+// A file whose last line has no line end, with a reminder put before that line: a second change
+// removes the last line cleanly.
+TEST(DataFileMemoryTest, ALastLineWithoutItsEndTakesChangesAfterOthersWentBeforeIt) {
+    TDataFileMemory memory;
+    memory.Follow(A + "2011.05.03 10:00:00||c");
+    TDataFileMemory::TChange add;
+    add.Inserted = B;
+    add.InsertedAt = memory.FindDuePlace("2011.05.02 10:00:00");
+    memory.Prepare(add);
+    memory.Commit(add);
+    TDataFileMemory::TChange remove;
+    remove.Removed = memory.FindId(1);
+    EXPECT_EQ(memory.Prepare(remove), A + B);
+}
+
+// Read while another program had written only part of it, or while it was missing, the file
+// loses lines for one read; those that come back unchanged get their IDs back, and no other line
+// ever gets them.
+TEST(DataFileMemoryTest, ALineThatComesBackWithALaterReadGetsItsIdBack) {
+    TDataFileMemory memory;
+    memory.Follow(A + B + C);
+    memory.Follow(A + "2011.05.02 10:00:00||");
+    memory.Follow("");
+    memory.Follow(C + "2011.05.02 10:00:00||b, edited\r\n" + A);
+    EXPECT_EQ(ListIds(memory), (std::vector<std::int32_t>{0, 4, 2}));
+}

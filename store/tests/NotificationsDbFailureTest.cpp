@@ -78,7 +78,7 @@ TEST_F(TFailingChangeTest, ReplaceBlockedByAFileHolderThatSharesNoDeletion) {
         const TFileHandle holder(CreateFileW(DataPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(holder.IsValid());
-        const std::string failure = "unable to replace the data file";
+        const std::string failure = "unable to read the data file";
         const std::vector<std::function<void()>> changes{[this] { Db->AddNotification(MakeNewWithSound()); },
                                                          [this] { Db->DeleteNotification(0); },
                                                          [this] { Db->RemoveEarliestNotification(); }};
