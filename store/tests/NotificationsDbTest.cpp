@@ -184,6 +184,8 @@ TEST(NotificationsDbTest, ReadsAndKeepsWhatOtherProgramsWrite) {
     const TCase cases[] = {
         {"\xEF\xBB\xBF" "2011.05.01 10:00:00||marked\r\n" + mine, {L"marked", L"mine"},
          "2011.05.01 10:00:00||marked\r\n" + added + mine},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" "2011.05.01 10:00:00||marked twice\r\n" + mine, {L"marked twice", L"mine"},
+         "2011.05.01 10:00:00||marked twice\r\n" + added + mine},
         {EncodeUtf16(tree, false), {treeText, L"mine"}, treeInProgramForm + added + mine},
         {EncodeUtf16(tree, true), {treeText, L"mine"}, treeInProgramForm + added + mine},
         {"2011.05.01 10:00:00||caf\xC3\xA9 \xF0\x9F\x8E\x84\r\n" + mine, {treeText, L"mine"},

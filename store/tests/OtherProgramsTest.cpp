@@ -52,55 +52,40 @@ bool FollowUntil(TNotificationsDb& db, const std::function<bool()>& done) {
 // saves by renaming the old file to a backup (Emacs, Vim), deletes it, or puts one back where the
 // change found none. Each is refused, or the change starts again from what that program wrote.
 TEST(OtherProgramsTest, NothingAnotherProgramDoesDuringAChangeIsLost) {
-    struct TCase {
+    using TAct = std::function<bool(const std::wstring& path)>;
+    const DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const struct {
         const char* Name;
-        std::optional<std::string> Initial;
-        // The other program's act; whether the system let it through.
-        std::function<bool(const std::wstring& path)> Act;
+        TAct Act;
         bool GoesThrough;
-        std::string Expected;
-    };
-    const TCase cases[] = {
-        {"save in place", Before,
-         [](const std::wstring& path) {
-             return TFileHandle(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE |
-                                                                                FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    } cases[] = {
+        {"save in place",
+         [&](const std::wstring& path) {
+             return TFileHandle(CreateFileW(path.c_str(), GENERIC_WRITE, shareAll, nullptr, OPEN_EXISTING, 0, nullptr))
                  .IsValid();
          },
-         false, Before + Added},
-        {"save by rename", Before,
-         [](const std::wstring& path) { return MoveFileExW(path.c_str(), (path + L"~").c_str(), 0) != FALSE; }, false,
-         Before + Added},
-        {"delete", Before, [](const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }, false,
-         Before + Added},
-        {"put back where none was", std::nullopt,
-         [](const std::wstring& path) { return WriteFileContent(path, Theirs); }, true, Theirs + Added},
+         false},
+        {"save by rename", [](const std::wstring& path) { return MoveFileW(path.c_str(), (path + L"~").c_str()) != 0; },
+         false},
+        {"delete", [](const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }, false},
+        {"put back where none was", [](const std::wstring& path) { return WriteFileContent(path, Theirs); }, true},
     };
-    for (const TCase& test : cases) {
+    for (const auto& test : cases) {
         const TStoreTestFolder folder;
         const std::wstring path = folder.GetDataPath();
-        if (test.Initial) {
-            ASSERT_TRUE(WriteFileContent(path, *test.Initial));
-        }
+        ASSERT_TRUE(test.GoesThrough || WriteFileContent(path, Before));
         TDataFileMemory memory;
         std::string buffer;
         bool first = true;
         bool wentThrough = false;
         TDataFileChangeResult result;
-        ChangeDataFile(path, memory, THolderWait::AboutTwoSeconds, buffer,
-                       [&](const TDataFileMemory& known) -> std::optional<TDataFileMemory::TChange> {
-                           if (std::exchange(first, false)) {
-                               wentThrough = test.Act(path);
-                           }
-                           TDataFileMemory::TChange change;
-                           change.Inserted = Added;
-                           change.InsertedAt = known.FindDuePlace("2031.03.01 10:00:00");
-                           return change;
-                       },
-                       result);
+        const auto plan = [&](const TDataFileMemory& known) -> std::optional<TDataFileMemory::TChange> {
+            wentThrough = std::exchange(first, false) ? test.Act(path) : wentThrough;
+            return TDataFileMemory::TChange{-1, Added, known.FindDuePlace("2031.03.01 10:00:00")};
+        };
+        ChangeDataFile(path, memory, THolderWait::AboutTwoSeconds, buffer, plan, result);
         EXPECT_EQ(wentThrough, test.GoesThrough) << test.Name;
-        EXPECT_EQ(ReadWholeFile(path), test.Expected) << test.Name;
+        EXPECT_EQ(ReadWholeFile(path), (test.GoesThrough ? Theirs : Before) + Added) << test.Name;
         EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>{L"notifications"}) << test.Name;
     }
 }
