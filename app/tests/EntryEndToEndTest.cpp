@@ -281,6 +281,10 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
         EXPECT_EQ(SendRequest(window, 0x4E515401, "ON"), FALSE);
         EXPECT_EQ(SendRequest(window, 0x4E515401, "off\n"), FALSE);
         EXPECT_EQ(SendRequest(window, 0x4E414401, "2030.01.02 09:00:00||" + std::string(70000, 'x')), FALSE);
+        // A C sender counts its text's terminating null; a null anywhere else is refused.
+        EXPECT_EQ(SendRequest(window, 0x4E515401, std::string("on\0", 3)), TRUE);
+        EXPECT_EQ(SendRequest(window, 0x4E414401, std::string("2030.01.02 09:00:00||Tea\0", 25)), TRUE);
+        EXPECT_EQ(SendRequest(window, 0x4E414401, std::string("2030.01.02 09:00:00||T\0a", 24)), FALSE);
         EXPECT_EQ(WaitForVisibleWindow(instance.GetId(), L"Notification", 1500), nullptr);
 
         EXPECT_EQ(RunWithOutput(L"/Quiet off"), std::make_pair(std::string("Do not disturb turned off\r\n"), 0ul));
@@ -294,7 +298,8 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
         EXPECT_EQ(exitCode, 0u);
     }
     EXPECT_EQ(ReadWholeFile(settings), "HoldDuringFullScreen:Yes\r\n");
-    EXPECT_NE(ReadWholeFile(GetDataFolder() / L"notifications").find("||Tea\r\n"), std::string::npos);
+    const std::string stored = ReadWholeFile(GetDataFolder() / L"notifications");
+    EXPECT_NE(stored.find("||Tea\r\n2030.01.02 09:00:00||Tea\r\n"), std::string::npos) << stored;
 }
 
 // A killed instance leaves its mutex abandoned: the next start owns it and runs.
