@@ -44,6 +44,22 @@ TEST(HotKeyBindingsFile, MalformedLinesAreSkippedAndTheOthersKeptInOrder) {
     EXPECT_EQ(bindings[3].action, "AddNotification");
 }
 
+// Saved by Notepad or Windows PowerShell 5: with a mark, twice after a round through another
+// tool, or as UTF-16 behind its mark.
+TEST(HotKeyBindingsFile, IsReadInTheFormsEditorsSave) {
+    const std::string lines = "AddNotification:Ctrl-Alt-N\r\nViewAllNotifications:Ctrl-Alt-L\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : lines) {
+        utf16 += std::string{c, '\0'};
+    }
+    for (const std::string& file : {"\xEF\xBB\xBF" + lines, "\xEF\xBB\xBF\xEF\xBB\xBF" + lines, utf16}) {
+        const auto bindings = Read(file);
+        ASSERT_EQ(bindings.size(), 2u) << file;
+        EXPECT_EQ(bindings[0].action, "AddNotification");
+        EXPECT_EQ(bindings[1].hotKey, ParseHotKey("Ctrl-Alt-L"));
+    }
+}
+
 TEST(HotKeyBindingsFile, ActionNamesAreKeptExactly) {
     const auto bindings = Read("AddNotification :Ctrl-Alt-N\n:Alt-Q\n");
     ASSERT_EQ(bindings.size(), 2u);
