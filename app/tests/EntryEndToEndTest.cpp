@@ -302,6 +302,25 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
     EXPECT_NE(stored.find("||Tea\r\n2030.01.02 09:00:00||Tea\r\n"), std::string::npos) << stored;
 }
 
+// The settings file held as backup and sync tools hold files, without sharing deletion: quiet is
+// not reported as done, with or without an instance, and nothing changes.
+TEST_F(EntryEndToEnd, QuietThatCannotBeWrittenIsNotDoneAndSaysSo) {
+    const fs::path settings = GetDataFolder() / L"settings";
+    fs::create_directories(GetDataFolder());
+    WriteWholeFile(settings, "HoldDuringFullScreen:Yes\r\n");
+    const HANDLE holder = CreateFileW(settings.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const auto refused = std::make_pair(std::string("Do not disturb could not be changed. The settings file cannot be "
+                                                    "written, so nothing was changed; another program may be holding it.\r\n"),
+                                        1ul);
+    EXPECT_EQ(RunWithOutput(L"/quiet on"), refused) << "without an instance";
+    TChildProcess instance(Program());
+    ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
+    EXPECT_EQ(RunWithOutput(L"/quiet on"), refused) << "with an instance";
+    CloseHandle(holder);
+    EXPECT_EQ(ReadWholeFile(settings), "HoldDuringFullScreen:Yes\r\n");
+}
+
 // A killed instance leaves its mutex abandoned: the next start owns it and runs.
 TEST_F(EntryEndToEnd, AStartAfterAKilledInstanceRuns) {
     std::thread killed([] { CreateMutexW(nullptr, TRUE, L"brantel.Nudgely.globalMutex"); });
