@@ -36,6 +36,6 @@ bool TCopyDataReceiver::Receive(const TMessage& message, bool& taken) {
     if (!bytes.empty() && bytes.back() == '\0') {
         bytes.remove_suffix(1);
     }
-    taken = data->cbData <= LargestRequest && bytes.find('\0') == std::string_view::npos && Take(bytes);
+    taken = !Closed && data->cbData <= LargestRequest && bytes.find('\0') == std::string_view::npos && Take(bytes);
     return true;
 }

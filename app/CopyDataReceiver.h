@@ -17,6 +17,9 @@ public:
     TCopyDataReceiver(TWindow& window, std::uint32_t tag);
 
     bool ProcessMessage(TMessage& message) override;
+    // Refuses every request from now on: when the instance quits, before the objects that
+    // requests reach go.
+    void Close() { Closed = true; }
 
 protected:
     // Gives whether the request was taken.
@@ -26,4 +29,5 @@ private:
     bool Receive(const TMessage& message, bool& taken);
 
     std::uint32_t Tag;
+    bool Closed = false;
 };

@@ -8,6 +8,7 @@
 
 #include <shlobj.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -300,6 +301,38 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
     EXPECT_EQ(ReadWholeFile(settings), "HoldDuringFullScreen:Yes\r\n");
     const std::string stored = ReadWholeFile(GetDataFolder() / L"notifications");
     EXPECT_NE(stored.find("||Tea\r\n2030.01.02 09:00:00||Tea\r\n"), std::string::npos) << stored;
+}
+
+// Requests that keep coming while the instance quits (the user chose Quit, a setup ran "/close")
+// are refused from the moment it begins to tear itself down, which waits on other processes and
+// so takes their sent messages: they must not reach what is already gone.
+TEST_F(EntryEndToEnd, RequestsThatComeWhileTheInstanceQuitsAreRefused) {
+    int refusedRounds = 0;
+    for (int round = 0; round < 8; ++round) {
+        TChildProcess instance(Program());
+        HWND window = WaitForCloseRequestWindow();
+        ASSERT_NE(window, nullptr);
+        std::atomic<bool> ended{false};
+        bool refused = false;
+        std::thread sender([&] {
+            for (int sent = 0; !ended; ++sent) {
+                std::string text = sent % 2 ? "on" : "off";
+                COPYDATASTRUCT request{0x4E515401, static_cast<DWORD>(text.size()), &text[0]};
+                DWORD_PTR answer = TRUE;
+                refused |= SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request),
+                                               SMTO_ABORTIFHUNG, 3000, &answer) != 0 && answer == FALSE;
+            }
+        });
+        Sleep(400);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        DWORD exitCode = 12345;
+        EXPECT_TRUE(instance.WaitForExit(15000, exitCode));
+        ended = true;
+        sender.join();
+        EXPECT_EQ(exitCode, 0u) << "round " << round;
+        refusedRounds += refused;
+    }
+    EXPECT_GT(refusedRounds, 0) << "every request that came while it quit was taken";
 }
 
 // The settings file held as backup and sync tools hold files, without sharing deletion: quiet is
