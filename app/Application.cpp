@@ -15,6 +15,7 @@
 #include "hotkeys/HotKeyBindings.h"
 #include "store/NotificationsDb.h"
 #include "texts/Help.h"
+#include "ui/ScopeExit.h"
 #include "ui/Window.h"
 #include "windows/HotKeysConfigWindow.h"
 #include "windows/NotificationEditorWindow.h"
@@ -36,7 +37,10 @@ std::wstring GetExecutablePath() {
 
 // Every object lives here, in the order in which it is needed; leaving the function tears them
 // down in reverse, so the scheduler stops before the windows it fires into go, and the store
-// watcher goes before the list it refreshes.
+// watcher goes before the list it refreshes. The teardown waits on other processes (removing the
+// tray icon), and the system delivers their sent messages meanwhile: a handler that refers to
+// objects made after its owner is released before they go, and the requests of other processes
+// are refused before anything goes.
 void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, const std::wstring& settingsPath,
                     const std::wstring& closeRequestWindowTitle) {
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
@@ -71,6 +75,7 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
         EndSession(store, notificationWindow, editor);
         PostQuitMessage(0);
     });
+    const TScopeExit sessionEndReleased([&closeRequestWindow] { closeRequestWindow.SetOnSessionEnd(nullptr); });
 
     TTrayIcon trayIcon(GetExecutablePath(), 0, L"Nudgely");
     trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath, &hold](TPoint anchor) {
@@ -84,6 +89,7 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
         tooltip.Update();
     };
     hold.SetOnChange(showHold);
+    const TScopeExit holdShowReleased([&hold] { hold.SetOnChange(nullptr); });
     showHold();
 
     TDueReminderCheck dueReminderCheck(notificationWindow, store, GetCurrentDateTime, [&hold] { return hold.IsHolding(); });
@@ -95,6 +101,10 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
         },
         1.0);
 
+    const TScopeExit requestsClosed([&addRequests, &quietRequests] {
+        addRequests.Close();
+        quietRequests.Close();
+    });
     RunMessageLoop(dialogWindows);
 }
 

@@ -31,7 +31,11 @@ bool TCopyDataReceiver::Receive(const TMessage& message, bool& taken) {
     if (!data || data->dwData != Tag) {
         return false;
     }
-    taken = data->cbData <= LargestRequest &&
-            Take(std::string_view(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0));
+    std::string_view bytes(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
+    // A sender in C often counts its text's terminating null; any other null is no text of ours.
+    if (!bytes.empty() && bytes.back() == '\0') {
+        bytes.remove_suffix(1);
+    }
+    taken = !Closed && data->cbData <= LargestRequest && bytes.find('\0') == std::string_view::npos && Take(bytes);
     return true;
 }

@@ -12,13 +12,13 @@
 namespace {
 
 // The next start reads it from there.
-bool WriteWithoutInstance(const TQuietTime& quiet) {
+void WriteWithoutInstance(const TQuietTime& quiet) {
     const TDataPaths paths = GetDataPaths();
     PrepareDataFolder(paths);
     TSettingsFile file(paths.Settings);
     TSettings settings = file.Get();
     settings.Quiet = quiet;
-    return file.Change(settings);
+    file.Change(settings);
 }
 
 }  // namespace
@@ -32,11 +32,15 @@ int RunQuietCommand(const std::vector<std::wstring>& words, const std::wstring& 
     }
     const TDateTimeText now = GetCurrentDateTime();
     const TQuietTime quiet = request.Apply(now);
-    bool written = true;
-    const TDelivery delivery = Deliver(closeRequestWindowTitle, mutexName, QuietRequestTag, FormatQuietRequest(request),
-                                       [&quiet, &written] { written = WriteWithoutInstance(quiet); });
-    if (delivery != TDelivery::Taken || !written) {
-        ReportNotTaken(delivery, LoadText(IDS_QUIET_NOT_TAKEN));
+    TDelivery delivery = TDelivery::Refused;
+    try {
+        delivery = Deliver(closeRequestWindowTitle, mutexName, QuietRequestTag, FormatQuietRequest(request),
+                           [&quiet] { WriteWithoutInstance(quiet); });
+    } catch (const TSettingsFile::TException&) {
+    }
+    // The instance refuses a request of this program's own making only when it cannot write it.
+    if (delivery != TDelivery::Taken) {
+        ReportNotTaken(delivery, LoadText(IDS_QUIET_NOT_TAKEN) + L" " + LoadText(IDS_FAILURE_WRITE_SETTINGS));
         return ExitNotDone;
     }
     WriteConsoleLine(DescribeQuiet(quiet, now));

@@ -6,7 +6,7 @@
 TQuietRequestReceiver::TQuietRequestReceiver(TWindow& window, TReminderHold& hold)
     : TCopyDataReceiver(window, QuietRequestTag), Hold(hold) {}
 
-// The quiet time is in force for this run even when the settings file cannot be written.
+// A quiet time that cannot be written throws, and the sender hears it was not taken.
 bool TQuietRequestReceiver::Take(std::string_view bytes) {
     TQuietRequest request;
     if (!ReadQuietRequest(bytes, request)) {

@@ -19,7 +19,8 @@ public:
     enum class TReason { None, Quiet, FullScreen, Windows };
     using TClock = std::function<TDateTimeText()>;
 
-    // The choices are the settings file's, and are written there as they change.
+    // The choices are the settings file's, and are written there as they change. A choice that
+    // cannot be written changes nothing: its setter throws TSettingsFile::TException.
     explicit TReminderHold(TSettingsFile& settings, TClock clock = GetCurrentDateTime);
 
     // For a reminder that is due now: whether it waits.

@@ -11,17 +11,16 @@ TSettingsFile::TSettingsFile(std::wstring path) : Path(std::move(path)) {
     }
 }
 
-bool TSettingsFile::Change(const TSettings& settings) {
-    Settings = settings;
+void TSettingsFile::Change(const TSettings& settings) {
     std::string current;
     // A file the user removed is written anew from the settings alone.
     if (ReadFileContent(Path, current) || !FileExists(Path)) {
         Content = current;
     }
-    const std::string written = WriteSettings(Content, Settings);
+    const std::string written = WriteSettings(Content, settings);
     if (!ReplaceFileContent(Path, written)) {
-        return false;
+        throw TException();
     }
+    Settings = settings;
     Content = written;
-    return true;
 }

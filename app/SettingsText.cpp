@@ -1,5 +1,7 @@
 #include "app/SettingsText.h"
 
+#include "store/DataFileEncoding.h"
+
 #include <vector>
 
 namespace {
@@ -8,13 +10,15 @@ const char HoldName[] = "HoldDuringFullScreen";
 const char QuietName[] = "DoNotDisturbUntil";
 const char UntilTurnedOff[] = "TurnedOff";
 
-// The lines without their ends; a last line without an end counts.
-std::vector<std::string> SplitLines(std::string_view content) {
+// The lines of the text without their ends; a last line without an end counts. The file is read
+// as the data file is, whatever form an editor saved it in.
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    const std::string content = ReadDataFileText(std::string(bytes));
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos) {
+        if (end == std::string::npos) {
             end = content.size();
         }
         std::string line(content.substr(start, end - start));
@@ -65,6 +69,31 @@ std::string FormatQuiet(const TSettings& settings) {
     }
 }
 
+std::string WriteLines(const std::vector<std::string>& lines, const TSettings& settings) {
+    std::vector<std::string> ours = {FormatHold(settings), FormatQuiet(settings)};
+    const std::string names[] = {HoldName, QuietName};
+    std::string written;
+    for (const std::string& line : lines) {
+        bool known = false;
+        for (std::size_t index = 0; index < ours.size(); ++index) {
+            if (GetName(line) == names[index]) {
+                known = true;
+                written += ours[index].empty() ? "" : ours[index] + "\r\n";
+                ours[index].clear();
+            }
+        }
+        if (!known) {
+            written += line + "\r\n";
+        }
+    }
+    for (const std::string& line : ours) {
+        if (!line.empty()) {
+            written += line + "\r\n";
+        }
+    }
+    return written;
+}
+
 }  // namespace
 
 TSettings ReadSettings(std::string_view content) {
@@ -84,27 +113,14 @@ TSettings ReadSettings(std::string_view content) {
     return settings;
 }
 
+// A user's line that begins with a byte-order mark must not begin the file, which would read as
+// another form the next time: the hold's line goes first then.
 std::string WriteSettings(std::string_view content, const TSettings& settings) {
-    std::vector<std::string> ours = {FormatHold(settings), FormatQuiet(settings)};
-    const std::string names[] = {HoldName, QuietName};
-    std::string written;
-    for (const std::string& line : SplitLines(content)) {
-        bool known = false;
-        for (std::size_t index = 0; index < ours.size(); ++index) {
-            if (GetName(line) == names[index]) {
-                known = true;
-                written += ours[index].empty() ? "" : ours[index] + "\r\n";
-                ours[index].clear();
-            }
-        }
-        if (!known) {
-            written += line + "\r\n";
-        }
-    }
-    for (const std::string& line : ours) {
-        if (!line.empty()) {
-            written += line + "\r\n";
-        }
+    std::vector<std::string> lines = SplitLines(content);
+    std::string written = WriteLines(lines, settings);
+    if (ReadDataFileText(written) != written) {
+        lines.insert(lines.begin(), FormatHold(settings));
+        written = WriteLines(lines, settings);
     }
     return written;
 }

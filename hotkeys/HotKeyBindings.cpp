@@ -16,7 +16,7 @@ const char ViewAllNotificationsAction[] = "ViewAllNotifications";
 void LoadHotKeyBindings(TGlobalHotKeyManager& manager, const std::wstring& path, THandler addNotification,
                         THandler viewAllNotifications) {
     manager.RemoveAllHotKeys();
-    std::ifstream file{std::filesystem::path(path)};
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
     for (const THotKeyBinding& binding : ReadHotKeyBindings(file)) {
         const THandler* action = nullptr;
         if (binding.action == AddNotificationAction) {

@@ -2,13 +2,24 @@
 
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "hotkeys/HotKeyText.h"
+#include "store/DataFileEncoding.h"
 
+#include <iterator>
 #include <sstream>
 
+// The file is read as the data file is, whatever form an editor saved it in.
 std::vector<THotKeyBinding> ReadHotKeyBindings(std::istream& input) {
+    std::string bytes;
+    if (input) {
+        bytes.assign(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>());
+    }
+    std::istringstream text(ReadDataFileText(bytes));
     std::vector<THotKeyBinding> bindings;
     std::string line;
-    while (std::getline(input, line)) {
+    while (std::getline(text, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
         const std::string::size_type colon = line.find(':');
         if (colon == std::string::npos) {
             continue;
@@ -27,7 +38,7 @@ std::string FormatHotKeyBinding(const THotKeyBinding& binding) {
 }
 
 bool IsReadBackUnchanged(const THotKeyBinding& binding) {
-    std::istringstream line(FormatHotKeyBinding(binding) + "\n");
+    std::istringstream line(FormatHotKeyBinding(binding) + "\r\n");
     const std::vector<THotKeyBinding> read = ReadHotKeyBindings(line);
     return read.size() == 1 && read[0].action == binding.action && read[0].hotKey == binding.hotKey;
 }

@@ -17,6 +17,7 @@ const TKnownFailure KnownFailures[] = {
     {"THotKeysConfigWindow: unable to save", IDS_FAILURE_SAVE_HOT_KEYS},
     {"TNotificationsDb: unable to read", IDS_FAILURE_READ_REMINDERS},
     {"TNotificationsDb: unable to", IDS_FAILURE_WRITE_REMINDERS},
+    {"TSettingsFile: unable to write", IDS_FAILURE_WRITE_SETTINGS},
 };
 
 }  // namespace

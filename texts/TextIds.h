@@ -114,6 +114,7 @@
 #define IDS_FAILURE_SAVE_HOT_KEYS 804
 #define IDS_FAILURE_READ_REMINDERS 805
 #define IDS_FAILURE_WRITE_REMINDERS 806
+#define IDS_FAILURE_WRITE_SETTINGS 807
 
 // The tray icon's tooltip, and what a "/add" run answers on the command line.
 #define IDS_TOOLTIP_NO_REMINDERS 900

@@ -76,7 +76,7 @@ void THotKeysConfigWindow::TakeNeededSize() {
 // A later line for the same action wins; lines of other actions are left out, and so are gone
 // from the file after the next Save.
 void THotKeysConfigWindow::ReadHotKeysFile() {
-    std::ifstream file{std::filesystem::path(HotKeysFilePath)};
+    std::ifstream file(std::filesystem::path(HotKeysFilePath), std::ios::binary);
     for (const THotKeyBinding& binding : ReadHotKeyBindings(file)) {
         THotKeyEntry* entry = nullptr;
         if (binding.action == AddNotificationAction) {

@@ -8,6 +8,7 @@
 
 #include <shlobj.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -281,6 +282,10 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
         EXPECT_EQ(SendRequest(window, 0x4E515401, "ON"), FALSE);
         EXPECT_EQ(SendRequest(window, 0x4E515401, "off\n"), FALSE);
         EXPECT_EQ(SendRequest(window, 0x4E414401, "2030.01.02 09:00:00||" + std::string(70000, 'x')), FALSE);
+        // A C sender counts its text's terminating null; a null anywhere else is refused.
+        EXPECT_EQ(SendRequest(window, 0x4E515401, std::string("on\0", 3)), TRUE);
+        EXPECT_EQ(SendRequest(window, 0x4E414401, std::string("2030.01.02 09:00:00||Tea\0", 25)), TRUE);
+        EXPECT_EQ(SendRequest(window, 0x4E414401, std::string("2030.01.02 09:00:00||T\0a", 24)), FALSE);
         EXPECT_EQ(WaitForVisibleWindow(instance.GetId(), L"Notification", 1500), nullptr);
 
         EXPECT_EQ(RunWithOutput(L"/Quiet off"), std::make_pair(std::string("Do not disturb turned off\r\n"), 0ul));
@@ -294,7 +299,52 @@ TEST_F(EntryEndToEnd, QuietIsHandedToTheInstanceKeptAcrossARestartAndRefusedWhen
         EXPECT_EQ(exitCode, 0u);
     }
     EXPECT_EQ(ReadWholeFile(settings), "HoldDuringFullScreen:Yes\r\n");
-    EXPECT_NE(ReadWholeFile(GetDataFolder() / L"notifications").find("||Tea\r\n"), std::string::npos);
+    const std::string stored = ReadWholeFile(GetDataFolder() / L"notifications");
+    EXPECT_NE(stored.find("||Tea\r\n2030.01.02 09:00:00||Tea\r\n"), std::string::npos) << stored;
+}
+
+// Requests that keep coming while the instance quits are refused from the moment its teardown
+// begins, which waits on other processes and so takes their sent messages.
+TEST_F(EntryEndToEnd, RequestsThatComeWhileTheInstanceQuitsAreRefused) {
+    int refusedRounds = 0;
+    for (int round = 0; round < 8; ++round) {
+        TChildProcess instance(Program());
+        HWND window = WaitForCloseRequestWindow();
+        std::atomic<bool> ended{false}, refused{false};
+        std::thread sender([&] {
+            for (std::string text = "on"; !ended; text = text == "on" ? "off" : "on") {
+                COPYDATASTRUCT request{0x4E515401, static_cast<DWORD>(text.size()), &text[0]};
+                DWORD_PTR answer = TRUE;
+                refused = refused || (SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request),
+                                                          SMTO_ABORTIFHUNG, 3000, &answer) && !answer);
+            }
+        });
+        Sleep(400);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        DWORD exitCode = 12345;
+        EXPECT_TRUE(instance.WaitForExit(15000, exitCode) && exitCode == 0) << "round " << round;
+        ended = true;
+        sender.join();
+        refusedRounds += refused;
+    }
+    EXPECT_GT(refusedRounds, 0) << "every request that came while it quit was taken";
+}
+
+// The settings file held as backup and sync tools hold files, without sharing deletion: quiet is
+// not reported as done, with or without an instance, and nothing changes.
+TEST_F(EntryEndToEnd, QuietThatCannotBeWrittenIsNotDoneAndSaysSo) {
+    const fs::path settings = GetDataFolder() / L"settings";
+    fs::create_directories(GetDataFolder());
+    WriteWholeFile(settings, "HoldDuringFullScreen:Yes\r\n");
+    const HANDLE holder = CreateFileW(settings.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const auto refused = std::make_pair(std::string("Do not disturb could not be changed. The settings file cannot be "
+                                                    "written, so nothing was changed; another program may be holding it.\r\n"), 1ul);
+    EXPECT_EQ(RunWithOutput(L"/quiet on"), refused) << "without an instance";
+    TChildProcess instance(Program());
+    ASSERT_NE(WaitForCloseRequestWindow(), nullptr);
+    EXPECT_EQ(RunWithOutput(L"/quiet on"), refused) << "with an instance";
+    CloseHandle(holder);
+    EXPECT_EQ(ReadWholeFile(settings), "HoldDuringFullScreen:Yes\r\n");
 }
 
 // A killed instance leaves its mutex abandoned: the next start owns it and runs.

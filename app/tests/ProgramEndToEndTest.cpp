@@ -483,6 +483,17 @@ TEST_F(ProgramEndToEnd, TheTrayMenuTurnsQuietOffAndOnAndTheHoldOffInTheSettingsF
     const std::size_t end = content.find("DoNotDisturbUntil:") + 18;
     EXPECT_GE(content.substr(end, 19), halfAnHour) << content;
     EXPECT_LE(content.substr(end, 19), FormatLocal(std::time(nullptr) + 30 * 60)) << content;
+
+    // A choice the file cannot take is not taken, and the user hears of it.
+    const HANDLE holder = CreateFileW(settings.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ChooseFromTrayMenu("f");
+    HWND box = WaitForWindow(L"Nudgely", 5000);
+    CloseHandle(holder);
+    ASSERT_NE(box, nullptr) << "the lost choice went unsaid";
+    ASSERT_TRUE(ClickWindow(FindControl(box, L"Button", L"OK")));
+    ChooseFromTrayMenu("f");
+    EXPECT_TRUE(WaitFor([&] { return ReadWholeFile(settings).find("HoldDuringFullScreen:Yes") != std::string::npos; }, 3000))
+        << "the choice that failed was taken all the same";
 }
 
 // Keys typed into another program while a reminder falls due stay with that program: an Enter

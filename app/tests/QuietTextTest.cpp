@@ -65,6 +65,7 @@ TEST(QuietTime, EndsAtItsMomentAndTomorrowIsTheNextMidnight) {
 TEST(SettingsText, IsReadWithDefaultsAndWrittenInPlaceKeepingOtherLines) {
     EXPECT_TRUE(ReadSettings("").HoldDuringFullScreen);
     EXPECT_EQ(ReadSettings("HoldDuringFullScreen:maybe\r\nDoNotDisturbUntil:soon\r\n").Quiet.Kind, TQuiet::Off);
+    EXPECT_TRUE(ReadSettings("HoldDuringFullScreen:yes\r\n").HoldDuringFullScreen);
     const std::string file = "Theme:Dark\r\nno colon\nHoldDuringFullScreen:No\r\n\r\nDoNotDisturbUntil:TurnedOff\r\n"
                              "HoldDuringFullScreen:Yes\r\nLast:line";
     const TSettings read = ReadSettings(file);
@@ -80,6 +81,23 @@ TEST(SettingsText, IsReadWithDefaultsAndWrittenInPlaceKeepingOtherLines) {
     EXPECT_EQ(back.Quiet, changed.Quiet);
     EXPECT_EQ(WriteSettings("Theme:Dark\r\nDoNotDisturbUntil:TurnedOff\r\n", TSettings()),
               "Theme:Dark\r\nHoldDuringFullScreen:Yes\r\n");
+}
+
+// What Notepad and Windows PowerShell 5 save: with a mark (twice, after a round through a tool
+// that adds its own), or as UTF-16 of either order. Read as written, written back whole.
+TEST(SettingsText, IsReadInTheFormsEditorsSaveAndWrittenBackInTheProgramsOwn) {
+    const std::string lines = "HoldDuringFullScreen:No\r\nTheme:Dark\r\n";
+    std::string little = "\xFF\xFE", big = "\xFE\xFF";
+    for (const char c : lines) {
+        little += std::string{c, '\0'};
+        big += std::string{'\0', c};
+    }
+    TSettings quiet;
+    quiet.Quiet.Kind = TQuiet::UntilTurnedOff;
+    for (const std::string& file : {"\xEF\xBB\xBF" + lines, "\xEF\xBB\xBF\xEF\xBB\xBF" + lines, little, big}) {
+        EXPECT_FALSE(ReadSettings(file).HoldDuringFullScreen) << file;
+        EXPECT_EQ(WriteSettings(file, quiet), "HoldDuringFullScreen:Yes\r\nTheme:Dark\r\nDoNotDisturbUntil:TurnedOff\r\n");
+    }
 }
 
 }  // namespace

@@ -44,6 +44,17 @@ TEST(HotKeyBindingsFile, MalformedLinesAreSkippedAndTheOthersKeptInOrder) {
     EXPECT_EQ(bindings[3].action, "AddNotification");
 }
 
+// Saved by Notepad or Windows PowerShell 5: with a mark, or as UTF-16 behind its mark.
+TEST(HotKeyBindingsFile, IsReadInTheFormsEditorsSave) {
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("AddNotification:Ctrl-Alt-N\r\n")) {
+        utf16 += std::string{c, '\0'};
+    }
+    for (const std::string& file : {std::string("\xEF\xBB\xBF" "AddNotification:Ctrl-Alt-N\r\n"), utf16}) {
+        EXPECT_EQ(Read(file).at(0).action, "AddNotification");
+    }
+}
+
 TEST(HotKeyBindingsFile, ActionNamesAreKeptExactly) {
     const auto bindings = Read("AddNotification :Ctrl-Alt-N\n:Alt-Q\n");
     ASSERT_EQ(bindings.size(), 2u);
