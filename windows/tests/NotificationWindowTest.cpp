@@ -206,6 +206,24 @@ TEST_F(NotificationWindowTest, ATimeChosenInTheEditorIsStoredAndDismissesTheRemi
     EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
 }
 
+// A snoozed series moves on after the click, and its snoozed occurrence comes back as a one-off with
+// a note of its own.
+TEST_F(NotificationWindowTest, ASnoozedSeriesMovesOnAndComesBackOnceWithACopyOfItsNote) {
+    WriteFileBytes(NotePath, MakeVoiceNote());
+    TNotification series("2024.03.10 23:45:00", L"Stretch");
+    series.Repeat = "every 30 minutes";
+    series.SoundFile = NotePath;
+    Store.AddNotification(series);
+    FireEarliestReminder();
+    Click(FindButton(GetHandle(), L"Snooze 5 min"));
+    const std::vector<TNotification> stored = ReadStore();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].Date + stored[0].Repeat, "2024.03.10 23:55:00");
+    EXPECT_EQ(stored[1].Date + " " + stored[1].Repeat, "2024.03.11 00:15:00 every 30 minutes");
+    EXPECT_NE(stored[0].SoundFile, stored[1].SoundFile);
+    EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
+}
+
 TEST_F(NotificationWindowTest, SnoozingAReminderWithoutTextKeepsItWithoutText) {
     FireStored(L"");
     Click(FindButton(GetHandle(), L"Snooze 5 min"));
