@@ -88,10 +88,11 @@ protected:
         reminder.SoundFile = soundFile;
         Window.ShowNotification(reminder);
     }
-    void StoreReminderWithNote(const std::wstring& text) {
+    void StoreReminderWithNote(const std::wstring& text, const std::string& repeat = "") {
         WriteFileBytes(NotePath, MakeVoiceNote());
         TNotification reminder("2024.03.10 23:45:00", text);
         reminder.SoundFile = NotePath;
+        reminder.Repeat = repeat;
         Store.AddNotification(reminder);
     }
 
@@ -209,11 +210,7 @@ TEST_F(NotificationWindowTest, ATimeChosenInTheEditorIsStoredAndDismissesTheRemi
 // A snoozed series moves on after the click, and its snoozed occurrence comes back as a one-off with
 // a note of its own.
 TEST_F(NotificationWindowTest, ASnoozedSeriesMovesOnAndComesBackOnceWithACopyOfItsNote) {
-    WriteFileBytes(NotePath, MakeVoiceNote());
-    TNotification series("2024.03.10 23:45:00", L"Stretch");
-    series.Repeat = "every 30 minutes";
-    series.SoundFile = NotePath;
-    Store.AddNotification(series);
+    StoreReminderWithNote(L"Stretch", "every 30 minutes");
     FireEarliestReminder();
     Click(FindButton(GetHandle(), L"Snooze 5 min"));
     const std::vector<TNotification> stored = ReadStore();
