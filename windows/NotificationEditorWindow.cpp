@@ -125,7 +125,7 @@ TDateTimeText TNotificationEditorWindow::ReadDueTime() const {
 }
 
 // The reminder opened goes by its ID, whatever befell it meanwhile: a series that moved on keeps
-// its ID, and an ID is never given to another reminder. One that is gone (fired, deleted in the
+// its ID, and an ID is never given to another reminder. One that is gone (closed, deleted in the
 // list or by another program) leaves the new version alone in the store.
 void TNotificationEditorWindow::Save() {
     TNotification edited(ReadDueTime(), TextBox.GetText());
