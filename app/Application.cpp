@@ -67,9 +67,10 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     hotKeysWindow.SetOnClosed(bindHotKeys);
 
     TNotificationWindow notificationWindow(dialogWindows, store);
-    notificationWindow.SetOnChooseTime([&editor](const TNotification& suggested, THandler onSaved) {
-        editor.ShowEditorFor(suggested, std::move(onSaved));
-    });
+    notificationWindow.SetOnChooseTime(
+        [&editor](const TNotification& suggested, TNotificationWindow::TChosenHandler onChosen) {
+            editor.ShowEditorFor(suggested, std::move(onChosen));
+        });
     // What matters of the teardown is done there, and the scheduler fires nothing more meanwhile.
     closeRequestWindow.SetOnSessionEnd([&store, &notificationWindow, &editor] {
         EndSession(store, notificationWindow, editor);
@@ -83,7 +84,8 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     });
     trayIcon.SetOnSelect([&editor] { editor.ShowEditor(-1); });
     TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); }, GetCurrentDateTime,
-                         [&hold] { return DescribeHold(hold.GetReason(), hold.GetQuiet(), hold.GetTime()); });
+                         [&hold] { return DescribeHold(hold.GetReason(), hold.GetQuiet(), hold.GetTime()); },
+                         [&notificationWindow] { return notificationWindow.GetShownId(); });
     const auto showHold = [&trayIcon, &tooltip, &hold] {
         trayIcon.ShowIcon(hold.GetReason() == TReminderHold::TReason::None ? 0 : QuietIconIndex);
         tooltip.Update();

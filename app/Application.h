@@ -11,6 +11,6 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
                     const std::wstring& closeRequestWindowTitle);
 
 // The user's session ends: Windows ends the process soon after, without running a destructor,
-// and gives it a few seconds in all. The reminder on screen is stored again and the sound
-// devices stop, without waiting for other programs that hold the data file or for the devices.
+// and gives it a few seconds in all. The sound devices stop without waiting for them; the
+// reminder on screen needs nothing, as its line stays in the data file until it is answered.
 void EndSession(TNotificationsDb& store, TNotificationWindow& notificationWindow, TNotificationEditorWindow& editor);

@@ -1,8 +1,6 @@
 #include "app/DueReminderCheck.h"
 
-#include "store/DateTimeText.h"
 #include "store/NotificationsDb.h"
-#include "store/RepeatRule.h"
 #include "ui/HandlerFailure.h"
 #include "windows/NotificationWindow.h"
 
@@ -24,34 +22,15 @@ void TDueReminderCheck::Run() {
     }
 }
 
+// The one shown stays in the store until the user answers it: the check rests while it is on
+// screen, a series' occurrences passing meanwhile included, and goes on to the next due reminder
+// once the window is closed.
 void TDueReminderCheck::FireDueReminder() {
     if (Window.IsShowingNotification()) {
         return;
     }
-    const TDateTimeText now = Clock();
-    if (!Store.IsNotificationHappening(now) || (IsHeld && IsHeld())) {
+    if (!Store.IsNotificationHappening(Clock()) || (IsHeld && IsHeld())) {
         return;
     }
-    const TNotification due = Store.GetEarliestNotification();
-    Window.ShowNotification(due.SoundFile, due.Text);
-    // Showing it can run a modal loop (the report of a note that cannot play) in which the user may
-    // still edit or delete it, or add one due earlier: only the shown one, as shown, goes on.
-    if (Store.GetNotification(due.Id) == due) {
-        GoOnAfter(due, now);
-    }
-}
-
-// The series goes on from its first occurrence after now, so that the occurrences missed while
-// the computer was off are shown once, not once each. A rule this version cannot read, and a
-// series that would pass the last year, end here.
-void TDueReminderCheck::GoOnAfter(const TNotification& shown, const TDateTimeText& now) {
-    TRepeatRule rule;
-    if (ParseRepeatRule(shown.Repeat, rule)) {
-        const TDateTimeText next = GetNextOccurrence(shown.Date, rule, now);
-        if (!next.empty()) {
-            Store.RescheduleNotification(shown.Id, next, FormatRepeatRule(rule));
-            return;
-        }
-    }
-    Store.DeleteNotification(shown.Id);
+    Window.ShowNotification(Store.GetEarliestNotification());
 }

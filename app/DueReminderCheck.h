@@ -7,11 +7,10 @@
 
 class TNotificationWindow;
 class TNotificationsDb;
-struct TNotification;
 
 // Once per scheduler tick: while no reminder is on screen, shows the earliest stored reminder if it
-// is due and takes it out of the store by its ID, or moves a repeating one on to its next
-// occurrence. At most one reminder fires per tick. Before that, the store reads what other
+// is due, leaving it in the store; the window's answer takes it out, or moves a series on. At most
+// one reminder fires per tick. Before that, the store reads what other
 // programs changed in its file, and its watchers (the list, the tooltip) hear of it.
 class TDueReminderCheck {
 public:
@@ -27,7 +26,6 @@ public:
 
 private:
     void FireDueReminder();
-    void GoOnAfter(const TNotification& shown, const TDateTimeText& now);
 
     TNotificationWindow& Window;
     TNotificationsDb& Store;

@@ -29,14 +29,30 @@ std::wstring CutToLength(const std::wstring& text, std::size_t length) {
 }
 
 // The reminders are in due order: those due form the beginning, and the next to fall due follows.
-long long CountDueReminders(const TNotificationsDb& store, const TDateTimeText& now, TDateTimeText& nextDue) {
-    long long count = 0;
-    TNotificationsDb::TIterator it = store.Begin();
-    for (; it.IsValid() && !(now < it.Current().Date); it.Next()) {
-        ++count;
+// The one on screen is neither waiting nor to come.
+struct TComing {
+    TNotification Earliest;
+    long long DueCount = 0;
+    TDateTimeText NextDue;
+};
+
+TComing FindComing(const TNotificationsDb& store, const TDateTimeText& now, std::int32_t shownId) {
+    TComing coming;
+    for (TNotificationsDb::TIterator it = store.Begin(); it.IsValid() && coming.NextDue.empty(); it.Next()) {
+        const TNotification reminder = it.Current();
+        if (reminder.Id == shownId) {
+            continue;
+        }
+        if (coming.Earliest.Date.empty()) {
+            coming.Earliest = reminder;
+        }
+        if (now < reminder.Date) {
+            coming.NextDue = reminder.Date;
+        } else {
+            ++coming.DueCount;
+        }
     }
-    nextDue = it.Current().Date;
-    return count;
+    return coming;
 }
 
 // The date part of a due time: the tooltip names days relative to today.
@@ -46,15 +62,17 @@ std::string GetDay(const TDateTimeText& dateTime) { return dateTime.substr(0, da
 
 // The text gives way to the count of those waiting, which tells more in one line.
 std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeText& now, const std::wstring& holdLine,
-                                TDateTimeText& nextDue) {
+                                std::int32_t shownId, TDateTimeText& nextDue) {
     const std::wstring name = holdLine.empty() ? L"Nudgely\n" : L"Nudgely\n" + holdLine + L"\n";
-    const long long due = CountDueReminders(store, now, nextDue);
-    const TNotification earliest = store.GetEarliestNotification();
+    const TComing coming = FindComing(store, now, shownId);
+    nextDue = coming.NextDue;
+    const long long due = coming.DueCount;
+    const TNotification& earliest = coming.Earliest;
     if (earliest.Date.empty()) {
         return name + LoadText(IDS_TOOLTIP_NO_REMINDERS);
     }
     const std::wstring head = name + FormatDueTimeForDisplay(earliest.Date, now) + L" ";
-    // Unless held, one due reminder is on screen, or about to be.
+    // Unless held, one more is on screen, or about to be.
     const long long onScreen = holdLine.empty() ? 1 : 0;
     const std::wstring tail = due > onScreen ? L"\n" + FormatCountedText(IDS_TOOLTIP_WAITING, due) : std::wstring();
     const std::wstring text = earliest.Text.empty() ? LoadText(IDS_NO_TEXT) : earliest.Text;
@@ -62,17 +80,17 @@ std::wstring ComposeTrayTooltip(const TNotificationsDb& store, const TDateTimeTe
     return CutToLength(head + CutToLength(text, room) + tail, TooltipLength);
 }
 
-TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock, THoldLine holdLine)
+TTrayTooltip::TTrayTooltip(TNotificationsDb& store, TShow show, TClock clock, THoldLine holdLine, TShownId shownId)
     : Store(store), Show(std::move(show)), Clock(std::move(clock)), HoldLine(std::move(holdLine)),
-      Watcher(store, [this] { Update(); }) {
+      ShownId(std::move(shownId)), Watcher(store, [this] { Update(); }) {
     Update();
 }
 
-// Nothing is composed while nothing it tells can have changed: no reminder fell due, and the day
-// is the same.
+// Nothing is composed while nothing it tells can have changed: no reminder fell due or came on
+// screen, and the day is the same.
 void TTrayTooltip::FollowTime() {
     const TDateTimeText now = Clock();
-    if (GetDay(now) == GetDay(ComposedAt) && (NextDue.empty() || now < NextDue)) {
+    if (GetDay(now) == GetDay(ComposedAt) && (NextDue.empty() || now < NextDue) && GetShownId() == ComposedShownId) {
         return;
     }
     Update();
@@ -81,6 +99,9 @@ void TTrayTooltip::FollowTime() {
 void TTrayTooltip::Update() {
     if (Store.IsKnown()) {
         ComposedAt = Clock();
-        Show(ComposeTrayTooltip(Store, ComposedAt, HoldLine ? HoldLine() : std::wstring(), NextDue));
+        ComposedShownId = GetShownId();
+        Show(ComposeTrayTooltip(Store, ComposedAt, HoldLine ? HoldLine() : std::wstring(), ComposedShownId, NextDue));
     }
 }
+
+std::int32_t TTrayTooltip::GetShownId() const { return ShownId ? ShownId() : -1; }

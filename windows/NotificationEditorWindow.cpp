@@ -84,9 +84,9 @@ void TNotificationEditorWindow::ShowEditor(std::int32_t id) {
     Present(stored, IDS_EDITOR_TITLE_EDIT);
 }
 
-void TNotificationEditorWindow::ShowEditorFor(const TNotification& suggested, THandler onSaved) {
+void TNotificationEditorWindow::ShowEditorFor(const TNotification& suggested, TSaveHandler save) {
     ShowNew(suggested);
-    OnSaved = std::move(onSaved);
+    OnSave = std::move(save);
 }
 
 void TNotificationEditorWindow::ShowNew(const TNotification& filled) {
@@ -97,7 +97,7 @@ void TNotificationEditorWindow::ShowNew(const TNotification& filled) {
 
 // A handler of an earlier opening never runs for this one.
 void TNotificationEditorWindow::Present(const TNotification& shown, int title) {
-    OnSaved = nullptr;
+    OnSave = nullptr;
     ShowDueTime(shown.Date);
     CountdownPicker.SetTime(DefaultCountdown);
     TextBox.SetText(shown.Text);
@@ -125,7 +125,7 @@ TDateTimeText TNotificationEditorWindow::ReadDueTime() const {
 }
 
 // The reminder opened goes by its ID, whatever befell it meanwhile: a series that moved on keeps
-// its ID, and an ID is never given to another reminder. One that is gone (fired, deleted in the
+// its ID, and an ID is never given to another reminder. One that is gone (closed, deleted in the
 // list or by another program) leaves the new version alone in the store.
 void TNotificationEditorWindow::Save() {
     TNotification edited(ReadDueTime(), TextBox.GetText());
@@ -133,11 +133,13 @@ void TNotificationEditorWindow::Save() {
     if (FileExists(TemporarySoundPath)) {
         edited.SoundFile = TemporarySoundPath;
     }
-    Db.ReplaceNotification(EditedId, edited);
-    const THandler saved = std::move(OnSaved);
-    OnSaved = nullptr;
+    if (OnSave) {
+        OnSave(edited);
+    } else {
+        Db.ReplaceNotification(EditedId, edited);
+    }
+    OnSave = nullptr;
     Close();
-    RunHandler(saved);
 }
 
 // A series starts at its first occurrence after now: a weekday series saved for a weekend starts

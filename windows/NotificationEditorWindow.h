@@ -16,6 +16,7 @@
 #include "windows/RepeatChoice.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,9 +33,12 @@ public:
 
     // -1 opens it for a new reminder. A reminder that is no longer stored shows nothing.
     void ShowEditor(std::int32_t id);
+    // Stores what the user saved in place of the editor; its voice note is the editor's own file.
+    using TSaveHandler = std::function<void(const TNotification& saved)>;
+
     // Opens it for a new reminder filled with the suggested one's fixed time, text and voice note;
-    // onSaved runs once the user has saved it, and never for a later opening.
-    void ShowEditorFor(const TNotification& suggested, THandler onSaved);
+    // save stores the reminder once the user has saved it, and never for a later opening.
+    void ShowEditorFor(const TNotification& suggested, TSaveHandler save);
     // The session ends and the process with it, before any destructor runs: the sound devices
     // stop at once, a recording in progress is dropped, and the temporary folder goes.
     void EndSession();
@@ -78,7 +82,7 @@ private:
     // The edited reminder as it was loaded: its ID may have been given to another reminder by
     // the time the user saves, if the scheduler took it off meanwhile.
     TNotification EditedNotification;
-    THandler OnSaved;
+    TSaveHandler OnSave;
     TNotificationsDb& Db;
     const std::wstring& HelpFilePath;
     std::unique_ptr<TSoundRecorder> Recorder;

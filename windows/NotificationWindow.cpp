@@ -35,8 +35,8 @@ TNotificationWindow::TNotificationWindow(TDialogWindowList& dialogWindows, TNoti
     Snooze1HourButton.SetOnClick([this] { Snooze("01:00:00", 1); });
     Snooze1DayButton.SetOnClick([this] { Snooze("12:00:00", 2); });
     SnoozeChoiceButton.SetOnClick([this] { OpenSnoozeMenu(); });
-    CloseButton.SetOnClick([this] { Dismiss(); });
-    Window.SetOnClose([this] { Dismiss(); });
+    CloseButton.SetOnClick([this] { Close(); });
+    Window.SetOnClose([this] { Close(); });
     Window.SetOnSize([this] { LayOut(); });
     Window.SetOnFontChange([this] {
         if (IsShowingNotification()) {
@@ -47,20 +47,20 @@ TNotificationWindow::TNotificationWindow(TDialogWindowList& dialogWindows, TNoti
 
 TNotificationWindow::~TNotificationWindow() = default;
 
-void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, const std::wstring& text) {
+void TNotificationWindow::ShowNotification(const TNotification& reminder) {
     ForgetShownReminder();
+    Shown.reset(new TShownReminder(Store, reminder));
     ++ShownCount;
     // Minimized, it has no client area to lay the text out in, and the size it is given now
     // would not be its size once restored.
     if (IsIconic(Window.GetHandle())) {
         ShowWindow(Window.GetHandle(), SW_SHOWNOACTIVATE);
     }
-    TextView.reset(new TControlTextView(Window, text.empty() ? LoadText(IDS_NO_TEXT) : text));
+    TextView.reset(new TControlTextView(Window, reminder.Text.empty() ? LoadText(IDS_NO_TEXT) : reminder.Text));
     TextView->SetAccessibleName(LoadText(IDS_NOTIFICATION_TEXT_NAME));
     PutFirstInTabOrder(TextView->GetHandle());
-    Text = text;
-    if (!soundFilePath.empty()) {
-        SoundCopy.reset(new TNotificationSoundCopy(soundFilePath));
+    if (!reminder.SoundFile.empty()) {
+        SoundCopy.reset(new TNotificationSoundCopy(reminder.SoundFile));
         ReplaySoundButton.reset(new TControlButton(Window, LoadText(IDS_NOTIFICATION_REPLAY_SOUND), false));
         ReplaySoundButton->SetOnClick([this] { ReplaySound(); });
         PutFirstInTabOrder(ReplaySoundButton->GetHandle());
@@ -82,18 +82,24 @@ void TNotificationWindow::ShowNotification(const std::wstring& soundFilePath, co
 
 // The new due time counts from the click, not from the old due time.
 void TNotificationWindow::Snooze(const TDurationText& step, int stepCount) {
-    TDateTimeText due = Clock();
+    if (!Shown) {
+        return;
+    }
+    const TDateTimeText now = Clock();
+    TDateTimeText due = now;
     for (int i = 0; i < stepCount; ++i) {
         due = AddDuration(due, step);
     }
-    StoreShownReminder(due);
+    Shown->Snooze(due, now);
     Dismiss();
 }
 
-// The menu runs a loop of its own, in which the reminder may go (the session ends).
+// The menu runs a loop of its own, in which the reminder may go (the session ends, the user closes
+// it from the taskbar).
 void TNotificationWindow::OpenSnoozeMenu() {
+    const int shownCount = ShownCount;
     const TSnoozeChoice* choice = ChooseSnooze(SnoozeChoiceButton.GetHandle());
-    if (!choice || !IsShowingNotification()) {
+    if (!choice || !IsShowingNotification() || ShownCount != shownCount) {
         return;
     }
     if (choice->Step.empty()) {
@@ -104,43 +110,38 @@ void TNotificationWindow::OpenSnoozeMenu() {
 }
 
 // The reminder stays on screen until the chosen time is stored; cancelling the choice leaves it.
+// The choice acts on the reminder as it was shown when the user chose, even when the window has
+// gone on to another one meanwhile.
 void TNotificationWindow::ChooseTime() {
     if (!OnChooseTime) {
         return;
     }
-    TNotification suggested(AddDuration(Clock(), "01:00:00"), Text);
+    TNotification suggested(AddDuration(Clock(), "01:00:00"), Shown->GetRecord().Text);
     if (SoundCopy) {
         suggested.SoundFile = SoundCopy->GetPath();
     }
-    const int shown = ShownCount;
-    OnChooseTime(suggested, [this, shown] {
-        if (ShownCount == shown && IsShowingNotification()) {
+    const int shownCount = ShownCount;
+    OnChooseTime(suggested, [this, shownCount, shown = *Shown](const TNotification& chosen) {
+        shown.ReplaceBy(chosen, Clock());
+        if (ShownCount == shownCount && IsShowingNotification()) {
             Dismiss();
         }
     });
 }
 
-void TNotificationWindow::EndSession() {
-    if (!IsShowingNotification()) {
-        return;
-    }
-    if (Player) {
-        Player->StopAtOnce();
-    }
-    // No one is left to read a report of a store that failed, and the copy must go all the same.
-    try {
-        StoreShownReminder(Clock());
-    } catch (const std::exception&) {
+// A failure to change the file leaves the reminder on screen, to be closed again.
+void TNotificationWindow::Close() {
+    if (Shown) {
+        Shown->Close(Clock());
     }
     Dismiss();
 }
 
-void TNotificationWindow::StoreShownReminder(const TDateTimeText& due) {
-    TNotification shown(due, Text);
-    if (SoundCopy) {
-        shown.SoundFile = SoundCopy->GetPath();
+void TNotificationWindow::EndSession() {
+    if (Player) {
+        Player->StopAtOnce();
     }
-    Store.AddNotification(shown);
+    Dismiss();
 }
 
 void TNotificationWindow::Dismiss() {
@@ -149,6 +150,7 @@ void TNotificationWindow::Dismiss() {
 }
 
 void TNotificationWindow::ForgetShownReminder() {
+    Shown.reset();
     TextView.reset();
     Player.reset();
     ReplaySoundButton.reset();

@@ -4,7 +4,9 @@
 #include "store/Notification.h"
 #include "ui/ControlButton.h"
 #include "ui/Window.h"
+#include "windows/ShownReminder.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,36 +16,41 @@ class TNotificationSoundCopy;
 class TNotificationsDb;
 class TSoundPlayer;
 
-// Tells the user that a reminder has fallen due: shows its text, plays its voice note, and puts
-// it back into the store, due later, when the user snoozes it. One reminder at a time; between
-// reminders the window is hidden and holds nothing of the last one but its text.
+// Tells the user that a reminder has fallen due: shows its text and plays its voice note. Its line
+// stays in the data file while it is on screen; closing, snoozing or choosing a time acts on that
+// line (see TShownReminder). One reminder at a time; between reminders the window is hidden and
+// holds nothing of the last one.
 class TNotificationWindow {
 public:
     using TClock = std::function<TDateTimeText()>;
+    // Stores the reminder the user chose in place of the one on screen.
+    using TChosenHandler = std::function<void(const TNotification& chosen)>;
     // Lets the user choose a time for the reminder on screen, starting from the suggested one
-    // (its text and voice note, an hour from now); onSaved is to run once that is stored.
-    using TTimeChooser = std::function<void(const TNotification& suggested, THandler onSaved)>;
+    // (its text and voice note, an hour from now); onChosen is to run with what the user saves.
+    using TTimeChooser = std::function<void(const TNotification& suggested, TChosenHandler onChosen)>;
 
-    // The clock tells the moment of a snooze click.
+    // The clock tells the moment of a click.
     TNotificationWindow(TDialogWindowList& dialogWindows, TNotificationsDb& store, TClock clock = GetCurrentDateTime);
     ~TNotificationWindow();
     TNotificationWindow(const TNotificationWindow&) = delete;
     TNotificationWindow& operator=(const TNotificationWindow&) = delete;
 
-    bool IsShowingNotification() const { return TextView != nullptr; }
-    // Copies what it needs: the caller may remove the reminder and its sound file at once.
-    void ShowNotification(const std::wstring& soundFilePath, const std::wstring& text);
+    bool IsShowingNotification() const { return Shown != nullptr; }
+    // -1 while none is on screen.
+    std::int32_t GetShownId() const { return Shown ? Shown->GetRecord().Id : -1; }
+    // The reminder as read from the store; it stays there until the user answers.
+    void ShowNotification(const TNotification& reminder);
     void SetOnChooseTime(TTimeChooser chooser) { OnChooseTime = std::move(chooser); }
-    // The session ends and the process with it, before any destructor runs: the reminder on
-    // screen goes back into the store, due now, so that the next start shows it again; its sound
-    // stops at once and its note copy goes.
+    // The session ends and the process with it, before any destructor runs: the sound stops at
+    // once and the note copy goes. The reminder's line is still in the data file, and the next
+    // start shows it again.
     void EndSession();
 
 private:
     void Snooze(const TDurationText& step, int stepCount);
     void OpenSnoozeMenu();
     void ChooseTime();
-    void StoreShownReminder(const TDateTimeText& due);
+    void Close();
     void Dismiss();
     void ForgetShownReminder();
     void ReplaySound();
@@ -53,8 +60,8 @@ private:
     TNotificationsDb& Store;
     TClock Clock;
     TWindow Window;
+    std::unique_ptr<TShownReminder> Shown;
     std::unique_ptr<TControlTextView> TextView;
-    std::wstring Text;
     // Null when the shown reminder has no voice note.
     std::unique_ptr<TNotificationSoundCopy> SoundCopy;
     TControlButton Snooze5MinutesButton;

@@ -25,7 +25,6 @@
 #include <iterator>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -42,20 +41,6 @@ std::vector<std::wstring> StoredTexts(TNotificationsDb& store) {
 
 HWND FindButton(HWND window, const wchar_t* caption) { return FindControl(window, L"Button", caption); }
 
-// Runs once as a window comes on screen: the user acting in a modal loop run while the reminder is
-// shown (the report of a note that cannot play).
-std::function<void()> WhileShowing;
-
-LRESULT CALLBACK RunWhileShowing(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    const bool shows = sent->message == WM_WINDOWPOSCHANGED &&
-                       (reinterpret_cast<const WINDOWPOS*>(sent->lParam)->flags & SWP_SHOWWINDOW) != 0;
-    if (shows && WhileShowing) {
-        std::exchange(WhileShowing, nullptr)();
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 class DueReminderCheck : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -65,7 +50,7 @@ protected:
         fs::remove_all(Folder);
         fs::create_directories(Folder);
         Store = std::make_unique<TNotificationsDb>((Folder / L"notifications").wstring());
-        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
+        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store, [this] { return Now; });
         Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; });
         NotificationHandle = FindWindowW(nullptr, L"Notification");
     }
@@ -89,7 +74,7 @@ protected:
         Check.reset();
         Window.reset();
         Store = std::make_unique<TNotificationsDb>((Folder / L"notifications").wstring());
-        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
+        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store, [this] { return Now; });
         Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; });
         NotificationHandle = FindWindowW(nullptr, L"Notification");
     }
@@ -148,11 +133,14 @@ TEST_F(DueReminderCheck, IdleTicksOpenNoFileAfterTheFirstReadAndAfterAChange) {
     EXPECT_FALSE(Window->IsShowingNotification());
 }
 
-TEST_F(DueReminderCheck, AReminderDueThisVerySecondFiresAndLeavesTheStore) {
+TEST_F(DueReminderCheck, AReminderDueThisVerySecondFiresAndLeavesTheFileWhenClosed) {
     Add(Now, L"now");
+    const std::string before = ReadDataFile();
     Check->Run();
     EXPECT_TRUE(Window->IsShowingNotification());
     EXPECT_TRUE(IsWindowVisible(NotificationHandle));
+    EXPECT_EQ(ReadDataFile(), before) << "showing changed the file";
+    CloseShownReminder();
     EXPECT_TRUE(StoredTexts(*Store).empty());
 }
 
@@ -162,17 +150,20 @@ TEST_F(DueReminderCheck, OverdueRemindersFireOnePerTickEarliestFirstAndNoneWhile
     Add("2011.05.02 10:00:00", L"second");
 
     Check->Run();
-    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"second", L"third"}));
+    const std::int32_t first = Window->GetShownId();
+    EXPECT_EQ(Store->GetNotification(first).Text, L"first");
     Check->Run();
     Check->Run();
-    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"second", L"third"})) << "fired while one was shown";
+    EXPECT_EQ(Window->GetShownId(), first) << "fired while one was shown";
 
     CloseShownReminder();
     EXPECT_FALSE(Window->IsShowingNotification());
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"second", L"third"}));
     Check->Run();
-    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"third"}));
     CloseShownReminder();
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"third"}));
     Check->Run();
+    CloseShownReminder();
     EXPECT_TRUE(StoredTexts(*Store).empty());
 }
 
@@ -200,6 +191,15 @@ TEST_F(DueReminderCheck, OverdueSeriesAreShownOnceAndGoOnAfterNow) {
               "2027.02.28 09:00:00 every 3 months on day 31||Quarterly rent\r\n");
 }
 
+// A series on screen while its next occurrences pass is not shown again, and goes on after the close.
+TEST_F(DueReminderCheck, ASeriesOnScreenWhileItsNextOccurrencesPassIsShownOnce) {
+    UseDataFile("2011.05.16 22:53:00 every 1 minute||Stretch\r\n");
+    Check->Run();
+    Now = "2011.05.16 22:55:30";
+    EXPECT_EQ(CountShownUntilQuiet(), 1);
+    EXPECT_EQ(ReadDataFile(), "2011.05.16 22:56:00 every 1 minute||Stretch\r\n");
+}
+
 // A rule this version cannot read, and a series with no occurrence before the year 10000, fire
 // as a one-off reminder does.
 TEST_F(DueReminderCheck, ASeriesThatCannotGoOnIsShownAndLeaves) {
@@ -211,34 +211,27 @@ TEST_F(DueReminderCheck, ASeriesThatCannotGoOnIsShownAndLeaves) {
     EXPECT_TRUE(StoredTexts(*Store).empty());
 }
 
-TEST_F(DueReminderCheck, AFailureIsReportedOnceAndTheCheckTriesAgainOnTheNextTick) {
+// Another program holds the data file (a backup, an editor) while the user closes the reminder:
+// the failure is reported and the reminder stays on screen and in the file, to be closed again.
+TEST_F(DueReminderCheck, AFailedCloseIsReportedAndLeavesTheReminderOnScreen) {
     std::vector<std::string> reported;
     SetHandlerFailureReporter([&](const std::string& message) { reported.push_back(message); });
     Add("2011.05.01 10:00:00", L"due");
-    // The data file becomes a folder: the store can read nothing from it and write nothing to it.
-    const fs::path data = Folder / L"notifications";
-    fs::rename(data, Folder / L"aside");
-    fs::create_directory(data);
-    Store = std::make_unique<TNotificationsDb>(data.wstring());
-    Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
-    Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [] { return TDateTimeText("2011.05.01 10:00:00"); });
-    fs::remove(data);
-    fs::rename(Folder / L"aside", data);
-    // Now the store reads the reminder but cannot replace its data file, which is held open.
-    HANDLE held = CreateFileW(data.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-
+    Store->StopWaitingForHolders();
     Check->Run();
+    const HANDLE held = CreateFileW((Folder / L"notifications").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    CloseShownReminder();
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0].rfind("TNotificationsDb: ", 0), 0u) << reported[0];
-    SendMessageW(FindButton(FindWindowW(nullptr, L"Notification"), L"Close"), BM_CLICK, 0, 0);
-    Check->Run();
-    EXPECT_EQ(reported.size(), 1u) << "the same failure was reported again on the next tick";
+    EXPECT_TRUE(Window->IsShowingNotification());
+    EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"due"}));
 
     CloseHandle(held);
-    SendMessageW(FindButton(FindWindowW(nullptr, L"Notification"), L"Close"), BM_CLICK, 0, 0);
-    Check->Run();
-    EXPECT_TRUE(StoredTexts(*Store).empty()) << "the check did not try again";
+    CloseShownReminder();
+    EXPECT_FALSE(Window->IsShowingNotification());
+    EXPECT_TRUE(StoredTexts(*Store).empty());
     SetHandlerFailureReporter(nullptr);
 }
 
@@ -275,8 +268,8 @@ TEST_F(DueReminderCheck, ALineAddedByAnotherProgramIsShownAndTheOthersKeepTheirI
         EXPECT_EQ(Store->GetNotification(tomorrow).Text, L"tomorrow");
         Check->Run();
         EXPECT_TRUE(Window->IsShowingNotification());
-        EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"tomorrow"}));
         CloseShownReminder();
+        EXPECT_EQ(StoredTexts(*Store), (std::vector<std::wstring>{L"tomorrow"}));
     }
 }
 
@@ -293,38 +286,50 @@ TEST_F(DueReminderCheck, ASeriesEditedWhileItFallsDueIsStoredOnce) {
     EXPECT_EQ(ReadDataFile(), "2099.12.09 10:00:00 every 30 minutes||Stretch\r\n");
 }
 
-// While it is shown the user deletes the shown series, edits it, or adds a reminder due earlier:
-// only the shown one, as it was shown, goes on to its next occurrence.
-TEST_F(DueReminderCheck, WhatHappensWhileAReminderIsShownLeavesTheOthersAlone) {
-    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &RunWhileShowing, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook, nullptr);
+// While it is on screen the user deletes the shown reminder in the list or edits it, another
+// program removes its line, or a reminder due earlier comes: closing acts on the shown one alone,
+// by its ID and as it was shown, and on nothing else.
+TEST_F(DueReminderCheck, ClosingActsOnTheShownReminderAloneAndOnlyAsItWasShown) {
+    const std::string series = "2011.05.16 22:00:00 every 1 day||shown series\r\n";
+    const std::string oneOff = "2011.05.16 22:00:00||shown one-off\r\n";
     const std::string other = "2011.05.16 22:30:00 every 1 day||other series\r\n";
     const std::string earlier = "2011.05.16 21:00:00||added earlier\r\n";
-    const std::pair<std::function<void(std::int32_t)>, std::string> cases[] = {
-        {[this](std::int32_t shown) { Store->DeleteNotification(shown); }, other},
-        {[this](std::int32_t shown) { Store->ReplaceNotification(shown, TNotification("2011.05.20 08:00:00", L"edited")); },
+    const auto addEarlier = [this](std::int32_t) { Add("2011.05.16 21:00:00", L"added earlier"); };
+    const struct {
+        std::string shown;
+        std::function<void(std::int32_t)> meanwhile;
+        std::string closed;
+    } cases[] = {
+        {series, [this](std::int32_t shown) { Store->DeleteNotification(shown); }, other},
+        {series, [this](std::int32_t shown) { Store->ReplaceNotification(shown, TNotification("2011.05.20 08:00:00", L"edited")); },
          other + "2011.05.20 08:00:00||edited\r\n"},
-        {[this](std::int32_t) { Add("2011.05.16 21:00:00", L"added earlier"); },
-         earlier + other + "2011.05.17 22:00:00 every 1 day||shown series\r\n"}};
+        {oneOff, [this, &other](std::int32_t) { std::ofstream(Folder / L"notifications", std::ios::binary) << other; }, other},
+        {series, addEarlier, earlier + other + "2011.05.17 22:00:00 every 1 day||shown series\r\n"},
+        {oneOff, addEarlier, earlier + other},
+    };
     for (const auto& test : cases) {
-        UseDataFile("2011.05.16 22:00:00 every 1 day||shown series\r\n" + other);
-        WhileShowing = [&test, shown = Store->GetEarliestNotification().Id] { test.first(shown); };
+        UseDataFile(test.shown + other);
         Check->Run();
-        EXPECT_EQ(ReadDataFile(), test.second);
+        ASSERT_TRUE(Window->IsShowingNotification());
+        test.meanwhile(Window->GetShownId());
+        Store->FollowOutsideChanges();
         CloseShownReminder();
+        EXPECT_EQ(ReadDataFile(), test.closed) << &test - cases;
     }
-    UnhookWindowsHookEx(hook);
 }
 
-// Windows gives the whole end of the session a few seconds, and ends the process after it.
-TEST_F(DueReminderCheck, TheSessionEndStoresTheShownReminderWithoutWaitingForAHolderOrTheSound) {
+// Windows gives the whole end of the session a few seconds, and ends the process after it. The
+// line of the reminder on screen is in the file already: the next start shows it, once.
+TEST_F(DueReminderCheck, TheSessionEndLeavesTheFileAsItIsWithoutWaitingForAHolderOrTheSound) {
     std::ofstream(Folder / L"note.pcm", std::ios::binary) << std::string(24000, '\x20');
     const std::wstring helpFilePath;
-    TNotificationEditorWindow editor(*Store, DialogWindows, helpFilePath);
+    TNotification playing(Now, L"on screen");
+    playing.SoundFile = (Folder / L"note.pcm").wstring();
+    Store->AddNotification(playing);
+    const std::string before = ReadDataFile();
     for (const bool held : {false, true}) {
-        TNotification playing(Now, L"on screen");
-        playing.SoundFile = (Folder / L"note.pcm").wstring();
-        Store->AddNotification(playing);
+        Reopen();
+        TNotificationEditorWindow editor(*Store, DialogWindows, helpFilePath);
         Check->Run();
         const HANDLE holder = held ? CreateFileW((Folder / L"notifications").c_str(), GENERIC_READ, FILE_SHARE_READ,
                                                  nullptr, OPEN_EXISTING, 0, nullptr)
@@ -333,9 +338,10 @@ TEST_F(DueReminderCheck, TheSessionEndStoresTheShownReminderWithoutWaitingForAHo
         if (holder) {
             CloseHandle(holder);
         }
-        EXPECT_EQ(StoredTexts(*Store).size(), held ? 0u : 1u);
-        Store->RemoveEarliestNotification();
+        EXPECT_EQ(ReadDataFile(), before) << held;
     }
+    Reopen();
+    EXPECT_EQ(CountShownUntilQuiet(), 1);
 }
 
 // The tooltip as handed to the shell after each kind of change, in the language and the locale of
@@ -359,19 +365,21 @@ TEST_F(DueReminderCheck, TheTrayTooltipTellsWhatComesNextAfterEveryChange) {
     TWindow host(L"tray host", false, nullptr);
     TTrayIcon::TNotificationControl icon(host, L"", 0, L"Nudgely");
     const auto note = [&] { shown.push_back(std::wstring(icon.GetRecord().szTip).substr(8)); };
-    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { icon.SetTooltip(text); }, [this] { return Now; });
+    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { icon.SetTooltip(text); }, [this] { return Now; },
+                         nullptr, [this] { return Window->GetShownId(); });
     note();
     Add("2011.06.20 08:30:00", L"Later");
     note();
     Add("2011.05.17 09:00:00", L"Stand-up");
     note();
-    Add("2011.05.16 08:00:00", L"This morning");
+    const std::int32_t morning = Store->AddNotification(TNotification("2011.05.16 08:00:00", L"This morning"));
     Add(Now, L"");
     Add("2011.05.10 08:00:00", L"Last week");
     note();
     Check->Run();
+    tooltip.FollowTime();
     note();
-    Store->DeleteNotification(Store->GetEarliestNotification().Id);
+    Store->DeleteNotification(morning);
     note();
     EXPECT_EQ(shown, expected.at(locale));
     EXPECT_EQ(std::wstring(icon.GetRecord().szTip, 8), L"Nudgely\n");
@@ -380,7 +388,8 @@ TEST_F(DueReminderCheck, TheTrayTooltipTellsWhatComesNextAfterEveryChange) {
 // Several fall due while one is on screen: the count of those waiting follows the clock, as the
 // scheduler asks the tooltip at every tick, without the store changing.
 TEST_F(DueReminderCheck, TheTrayTooltipCountsThoseFallingDueWhileOneIsOnScreen) {
-    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { Shown = text; }, [this] { return Now; });
+    TTrayTooltip tooltip(*Store, [&](const std::wstring& text) { Shown = text; }, [this] { return Now; }, nullptr,
+                         [this] { return Window->GetShownId(); });
     Add(Now, L"shown");
     Add("2011.05.16 22:53:30", L"half a minute later");
     Add("2011.05.16 22:54:00", L"a minute later");
@@ -391,6 +400,7 @@ TEST_F(DueReminderCheck, TheTrayTooltipCountsThoseFallingDueWhileOneIsOnScreen) 
     tick();
     ASSERT_TRUE(Window->IsShowingNotification());
     EXPECT_EQ(std::count(Shown.begin(), Shown.end(), L'\n'), 1) << "no count yet";
+    EXPECT_EQ(Shown.find(L"shown"), std::wstring::npos) << "the one on screen told as to come: " << Shown;
     Now = "2011.05.16 22:54:00";
     tick();
     EXPECT_NE(Shown.find(FormatCountedText(IDS_TOOLTIP_WAITING, 2)), std::wstring::npos) << Shown;

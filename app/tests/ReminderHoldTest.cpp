@@ -49,7 +49,7 @@ protected:
         fs::remove_all(Folder);
         fs::create_directories(Folder);
         Store = std::make_unique<TNotificationsDb>((Folder / L"notifications").wstring());
-        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store);
+        Window = std::make_unique<TNotificationWindow>(DialogWindows, *Store, [this] { return Now; });
         Settings = std::make_unique<TSettingsFile>((Folder / L"settings").wstring());
         Hold = std::make_unique<TReminderHold>(*Settings, [this] { return Now; });
         Check = std::make_unique<TDueReminderCheck>(*Window, *Store, [this] { return Now; },
@@ -139,13 +139,15 @@ TEST_F(ReminderHold, WaitsWhileTheSystemHoldsOrTheUserAsksForQuietAndIsAskedOnly
 }
 
 // A series that fell due again and again while a presentation ran is shown once when it ends, on
-// the next tick, and goes on after now; the tooltip counted it meanwhile.
+// the next tick, and goes on after now when closed; the tooltip counted it meanwhile. Quiet
+// asked for while it is on screen counts only the others as waiting.
 TEST_F(ReminderHold, WhenTheHoldEndsTheNextTickShowsTheSeriesOnceAndTheTooltipToldWhy) {
     TQueryState original = nullptr;
     const TImportReplacement<TQueryState> query("SHQueryUserNotificationState", &AnswerState, original);
     std::wstring tooltip;
     TTrayTooltip tip(*Store, [&tooltip](const std::wstring& text) { tooltip = text; }, [this] { return Now; },
-                     [this] { return DescribeHold(Hold->GetReason(), Hold->GetQuiet(), Now); });
+                     [this] { return DescribeHold(Hold->GetReason(), Hold->GetQuiet(), Now); },
+                     [this] { return Window->GetShownId(); });
     Hold->SetOnChange([&tip] { tip.Update(); });
     TNotification series("2026.12.09 12:00:00", L"Stretch");
     series.Repeat = "every 30 minutes";
@@ -158,9 +160,16 @@ TEST_F(ReminderHold, WhenTheHoldEndsTheNextTickShowsTheSeriesOnceAndTheTooltipTo
     EXPECT_NE(tooltip.find(L"\n1 reminder waiting"), std::wstring::npos) << tooltip;
     SystemState = QUNS_ACCEPTS_NOTIFICATIONS;
     Tick();
+    tip.FollowTime();
     EXPECT_TRUE(Window->IsShowingNotification());
-    EXPECT_EQ(Store->GetEarliestNotification().Date, "2026.12.09 15:30:00");
     EXPECT_EQ(tooltip.find(L"Held"), std::wstring::npos) << tooltip;
+    Store->AddNotification(TNotification("2026.12.09 14:00:00", L"Call back"));
+    Hold->SetQuiet(TQuietTime::For(Now, "00:30:00"));
+    EXPECT_NE(tooltip.find(L"Call back\n1 reminder waiting"), std::wstring::npos) << tooltip;
+    SendMessageW(FindControl(FindWindowW(nullptr, L"Notification"), L"Button", L"Close"), BM_CLICK, 0, 0);
+    TNotificationsDb::TIterator last = Store->Begin();
+    last.Next();
+    EXPECT_EQ(last.Current().Date, "2026.12.09 15:30:00");
 }
 
 // A window of the test's own covers the screen, as a slide show or a game would; Wine's shell

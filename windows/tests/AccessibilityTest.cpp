@@ -75,7 +75,9 @@ TEST(Accessibility, EveryCaptionHasAnAccessKeyOfItsOwnAndEveryFieldAName) {
     TNotificationWindow notification(windows, store.GetDb());
     THotKeysConfigWindow hotKeys(windows, store.GetFilePath(L"hotkeys"), help);
     WriteBytes(store.GetFilePath(L"note.pcm"), std::string(800, '\x80'));
-    notification.ShowNotification(store.GetFilePath(L"note.pcm"), L"Call mum");
+    TNotification reminder("2024.03.10 23:45:00", L"Call mum");
+    reminder.SoundFile = store.GetFilePath(L"note.pcm");
+    notification.ShowNotification(reminder);
 
     const std::vector<std::vector<std::wstring>> fieldNames = {
         {LoadText(IDS_EDITOR_DATE_NAME), LoadText(IDS_EDITOR_TIME_NAME), LoadText(IDS_EDITOR_COUNTDOWN_NAME),

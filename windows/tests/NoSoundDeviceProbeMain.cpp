@@ -20,7 +20,9 @@ int wmain(int argc, wchar_t** argv) {
     TDialogWindowList dialogWindows;
     TNotificationWindow window(dialogWindows, store);
 
-    window.ShowNotification(argv[1], L"Drink some water");
+    TNotification reminder("2024.03.10 23:45:00", L"Drink some water");
+    reminder.SoundFile = argv[1];
+    window.ShowNotification(reminder);
     const HWND handle = FindTopLevelWindow(L"Notification");
     report += "shown: " + std::to_string(IsWindowVisible(handle) && window.IsShowingNotification()) + "\n";
     Click(FindButton(handle, L"Replay sound"));

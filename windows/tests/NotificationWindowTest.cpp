@@ -76,18 +76,23 @@ protected:
         }
         return all;
     }
-    // As the scheduler fires a reminder: it shows the earliest and takes it out of the store
-    // (its sound file too) at once.
-    void FireEarliestReminder() {
-        const TNotification due = Store.GetEarliestNotification();
-        Window.ShowNotification(due.SoundFile, due.Text);
-        Store.RemoveEarliestNotification();
-        ASSERT_FALSE(FileExists(due.SoundFile));
+    // As the scheduler fires a reminder: it shows the earliest, which stays in the store.
+    void FireEarliestReminder() { Window.ShowNotification(Store.GetEarliestNotification()); }
+    void FireStored(const std::wstring& text) {
+        Store.AddNotification(TNotification("2024.03.10 23:45:00", text));
+        FireEarliestReminder();
     }
-    void StoreReminderWithNote(const std::wstring& text) {
+    // One that is not in the store: what the user does to it changes nothing there.
+    void Show(const std::wstring& text, const std::wstring& soundFile = L"") {
+        TNotification reminder(Now, text);
+        reminder.SoundFile = soundFile;
+        Window.ShowNotification(reminder);
+    }
+    void StoreReminderWithNote(const std::wstring& text, const std::string& repeat = "") {
         WriteFileBytes(NotePath, MakeVoiceNote());
         TNotification reminder("2024.03.10 23:45:00", text);
         reminder.SoundFile = NotePath;
+        reminder.Repeat = repeat;
         Store.AddNotification(reminder);
     }
 
@@ -107,7 +112,7 @@ TEST_F(NotificationWindowTest, ShowsTheTextCentredAtTheTopWhenThereIsNoNote) {
     EXPECT_FALSE(Window.IsShowingNotification());
 
     for (const std::wstring text : {L"Water the plants", L""}) {
-        Window.ShowNotification(L"", text);
+        Show(text);
         EXPECT_TRUE(IsWindowVisible(GetHandle()));
         EXPECT_TRUE(Window.IsShowingNotification());
         EXPECT_EQ(FindReplayButton(), nullptr);
@@ -132,7 +137,7 @@ TEST_F(NotificationWindowTest, EachSnoozeStoresTheReminderAgainDueThatLongAfterT
         {"2024.12.31 12:00:00", L"Snooze 1 day", "2025.01.01 12:00:00"},
     };
     for (const TCase& snooze : cases) {
-        Window.ShowNotification(L"", L"Call the bank");
+        FireStored(L"Call the bank");
         Now = snooze.now;
         Click(FindButton(GetHandle(), snooze.button));
 
@@ -153,7 +158,7 @@ TEST_F(NotificationWindowTest, EachSnoozeOfTheMenuStoresTheReminderDueThatLongAf
                                   "2024.03.11 01:50:00", "2024.03.11 03:50:00", "2024.03.11 23:50:00",
                                   "2024.03.17 23:50:00"};
     for (size_t item = 0; item < std::size(dues); ++item) {
-        Window.ShowNotification(L"", L"Call the garage");
+        FireStored(L"Call the garage");
         TMenuUser user;
         user.keys.assign(item + 1, VK_DOWN);
         user.keys.push_back(VK_RETURN);
@@ -178,11 +183,11 @@ TEST_F(NotificationWindowTest, EachSnoozeOfTheMenuStoresTheReminderDueThatLongAf
 TEST_F(NotificationWindowTest, ATimeChosenInTheEditorIsStoredAndDismissesTheReminderOnlyWhenSaved) {
     const std::wstring helpPath;
     TNotificationEditorWindow editor(Store, DialogWindows, helpPath);
-    Window.SetOnChooseTime([&editor](const TNotification& suggested, THandler onSaved) {
-        editor.ShowEditorFor(suggested, std::move(onSaved));
+    Window.SetOnChooseTime([&editor](const TNotification& suggested, TNotificationWindow::TChosenHandler onChosen) {
+        editor.ShowEditorFor(suggested, std::move(onChosen));
     });
     StoreReminderWithNote(L"Call the garage");
-    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    FireEarliestReminder();
     for (const int key : {VK_ESCAPE, VK_RETURN}) {
         TMenuUser user;
         user.keys.assign(8, VK_DOWN);
@@ -202,20 +207,34 @@ TEST_F(NotificationWindowTest, ATimeChosenInTheEditorIsStoredAndDismissesTheRemi
     EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
 }
 
+// A snoozed series moves on after the click, and its snoozed occurrence comes back as a one-off with
+// a note of its own.
+TEST_F(NotificationWindowTest, ASnoozedSeriesMovesOnAndComesBackOnceWithACopyOfItsNote) {
+    StoreReminderWithNote(L"Stretch", "every 30 minutes");
+    FireEarliestReminder();
+    Click(FindButton(GetHandle(), L"Snooze 5 min"));
+    const std::vector<TNotification> stored = ReadStore();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].Date + stored[0].Repeat, "2024.03.10 23:55:00");
+    EXPECT_EQ(stored[1].Date + " " + stored[1].Repeat, "2024.03.11 00:15:00 every 30 minutes");
+    EXPECT_NE(stored[0].SoundFile, stored[1].SoundFile);
+    EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
+}
+
 TEST_F(NotificationWindowTest, SnoozingAReminderWithoutTextKeepsItWithoutText) {
-    Window.ShowNotification(L"", L"");
+    FireStored(L"");
     Click(FindButton(GetHandle(), L"Snooze 5 min"));
     const std::vector<TNotification> stored = ReadStore();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].Text, L"");
 }
 
-// The store deletes the fired reminder's sound file right after it is shown; the window still
-// snoozes with the recording, and leaves no file of its own behind.
-TEST_F(NotificationWindowTest, ASnoozeKeepsTheNoteAfterTheStoreDeletedItsFile) {
+// A snooze moves the line on with its own note file, and the window leaves no file behind.
+TEST_F(NotificationWindowTest, ASnoozeKeepsTheNoteFileAndLeavesNoFileOfItsOwn) {
     StoreReminderWithNote(L"Take the cake out");
     const std::vector<std::wstring> temporaryBefore = ListFolder(GetTemporaryFolder());
-    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    FireEarliestReminder();
+    const std::wstring storeNote = Store.GetEarliestNotification().SoundFile;
 
     const HWND replay = FindReplayButton();
     ASSERT_NE(replay, nullptr);
@@ -229,15 +248,17 @@ TEST_F(NotificationWindowTest, ASnoozeKeepsTheNoteAfterTheStoreDeletedItsFile) {
     const std::vector<TNotification> stored = ReadStore();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].Date, "2024.03.11 00:50:00");
-    ASSERT_FALSE(stored[0].SoundFile.empty());
+    EXPECT_EQ(stored[0].SoundFile, storeNote);
     EXPECT_EQ(ReadFileBytes(stored[0].SoundFile), MakeVoiceNote());
     EXPECT_EQ(FindReplayButton(), nullptr);
     EXPECT_EQ(ListFolder(GetTemporaryFolder()), temporaryBefore);
 }
 
+// Deleted in the list while on screen, the reminder's note file is gone; the window plays its copy.
 TEST_F(NotificationWindowTest, ReplaySoundPlaysTheNoteAfterTheStoreDeletedItsFile) {
     StoreReminderWithNote(L"Feed the cat");
-    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    FireEarliestReminder();
+    Store.RemoveEarliestNotification();
     PumpMessagesFor(1500);  // the note has played once by itself
 
     const std::wstring capturePath = Folder.GetPath() + L"\\capture.pcm";
@@ -258,18 +279,18 @@ TEST_F(NotificationWindowTest, ReplaySoundPlaysTheNoteAfterTheStoreDeletedItsFil
 
 TEST_F(NotificationWindowTest, CloseTheCloseBoxAndEnterDismissButEscapeDoesNot) {
     StoreReminderWithNote(L"Stand up");
-    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
+    FireEarliestReminder();
     Click(FindButton(GetHandle(), L"Close"));
     EXPECT_FALSE(IsWindowVisible(GetHandle()));
     EXPECT_FALSE(Window.IsShowingNotification());
     EXPECT_EQ(FindReplayButton(), nullptr);
 
-    Window.ShowNotification(L"", L"Stand up");
+    Show(L"Stand up");
     SendMessageW(GetHandle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(GetHandle()));
     EXPECT_FALSE(Window.IsShowingNotification());
 
-    Window.ShowNotification(L"", L"Stand up");
+    Show(L"Stand up");
     PressKey(DialogWindows, GetHandle(), VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(GetHandle()));
     EXPECT_TRUE(Window.IsShowingNotification());
@@ -290,7 +311,7 @@ TEST_F(NotificationWindowTest, EachShownReminderIsAnnouncedOnceAndSnoozeOrCloseA
     }
     std::vector<int> counts;
     for (const wchar_t* way : {L"Snooze 5 min", L"Close"}) {
-        Window.ShowNotification(L"", L"Stand up");
+        Show(L"Stand up");
         PumpMessagesFor(200);
         counts.push_back(Announcements);
         Click(FindButton(GetHandle(), way));
@@ -308,7 +329,7 @@ TEST_F(NotificationWindowTest, EachShownReminderIsAnnouncedOnceAndSnoozeOrCloseA
 TEST_F(NotificationWindowTest, ALongTextWrapsAndScrollsInsideTheWorkArea) {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    Window.ShowNotification(L"", L"Short");
+    Show(L"Short");
     const RECT shortView = GetChildRect(FindTextView());
 
     struct TCase {
@@ -325,7 +346,7 @@ TEST_F(NotificationWindowTest, ALongTextWrapsAndScrollsInsideTheWorkArea) {
     }
     const TCase cases[] = {{L"Buy:\nbread\nmilk", false}, {sentences, false}, {unreadable, true}};
     for (const TCase& reminder : cases) {
-        Window.ShowNotification(L"", reminder.text);
+        Show(reminder.text);
         RECT window{};
         GetWindowRect(GetHandle(), &window);
         EXPECT_GE(window.left, work.left);
@@ -350,7 +371,7 @@ TEST_F(NotificationWindowTest, ALongTextWrapsAndScrollsInsideTheWorkArea) {
 }
 
 TEST_F(NotificationWindowTest, AResizeRecentresTheControlsAndTheNextReminderGetsItsOwnSize) {
-    Window.ShowNotification(L"", L"Stretch");
+    Show(L"Stretch");
     RECT window{};
     GetWindowRect(GetHandle(), &window);
     const int firstClientWidth = GetClientWidth();
@@ -361,24 +382,24 @@ TEST_F(NotificationWindowTest, AResizeRecentresTheControlsAndTheNextReminderGets
     EXPECT_LE(std::abs((close.left + close.right) / 2 - GetClientWidth() / 2), 1);
     EXPECT_EQ(GetChildRect(FindButton(GetHandle(), L"Snooze 5 min")).left, 5);
 
-    Window.ShowNotification(L"", L"Stretch");
+    Show(L"Stretch");
     EXPECT_EQ(GetClientWidth(), firstClientWidth);
 }
 
 TEST_F(NotificationWindowTest, GrowsWithTheDpiAndComesBackFromMinimized) {
     StoreReminderWithNote(L"Позвонить Анне");
-    ASSERT_NO_FATAL_FAILURE(FireEarliestReminder());
-    EXPECT_EQ(DescribeDpiScalingFault(GetHandle(), [this] { Window.ShowNotification(NotePath, L"Позвонить Анне"); }), "");
+    FireEarliestReminder();
+    EXPECT_EQ(DescribeDpiScalingFault(GetHandle(), [this] { Show(L"Позвонить Анне", NotePath); }), "");
 
     // The user minimized a short reminder and closed it from the taskbar; a long one comes next.
     const std::wstring longText = L"Buy:\nbread\nmilk\neggs\nbutter and a cake for the sister of the husband";
-    Window.ShowNotification(L"", longText);
+    Show(longText);
     RECT laidOut{};
     GetWindowRect(GetHandle(), &laidOut);
-    Window.ShowNotification(L"", L"Stand up");
+    Show(L"Stand up");
     ShowWindow(GetHandle(), SW_MINIMIZE);
     SendMessageW(GetHandle(), WM_CLOSE, 0, 0);
-    Window.ShowNotification(L"", longText);
+    Show(longText);
     EXPECT_FALSE(IsIconic(GetHandle()));
     EXPECT_TRUE(IsWindowVisible(GetHandle()));
     RECT shown{};
@@ -388,16 +409,22 @@ TEST_F(NotificationWindowTest, GrowsWithTheDpiAndComesBackFromMinimized) {
     EXPECT_EQ(DescribeLayoutFault(GetHandle()), "");
 }
 
-// The store's failure reaches the application's report; the user can still snooze or close.
+// The store's failure reaches the application's report; the reminder stays on screen and in the
+// file, and the user can still snooze or close it.
 TEST(NotificationWindowFailure, AStoreThatCannotWriteLeavesTheReminderOnScreen) {
     std::vector<std::string> reports;
     SetHandlerFailureReporter([&reports](const std::string& message) { reports.push_back(message); });
     TTemporaryFolder folder;
-    TNotificationsDb unwritable(folder.GetPath() + L"\\missing folder\\notifications");
+    const std::wstring path = folder.GetPath() + L"\\notifications";
+    TNotificationsDb store(path);
+    store.AddNotification(TNotification("2024.03.10 23:45:00", L"Pay the rent"));
+    store.StopWaitingForHolders();
     TDialogWindowList dialogWindows;
-    TNotificationWindow window(dialogWindows, unwritable);
-    window.ShowNotification(L"", L"Pay the rent");
+    TNotificationWindow window(dialogWindows, store);
+    window.ShowNotification(store.GetEarliestNotification());
     const HWND handle = FindTopLevelWindow(L"Notification");
+    // Another program reads the file and lets none replace it meanwhile.
+    const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
 
     Click(FindButton(handle, L"Snooze 5 min"));
 
@@ -405,7 +432,9 @@ TEST(NotificationWindowFailure, AStoreThatCannotWriteLeavesTheReminderOnScreen) 
     EXPECT_EQ(reports[0].rfind("TNotificationsDb: ", 0), 0u) << reports[0];
     EXPECT_TRUE(IsWindowVisible(handle));
     EXPECT_TRUE(window.IsShowingNotification());
+    CloseHandle(held);
     Click(FindButton(handle, L"Close"));
     EXPECT_FALSE(window.IsShowingNotification());
+    EXPECT_TRUE(store.GetEarliestNotification().Date.empty());
     SetHandlerFailureReporter(nullptr);
 }

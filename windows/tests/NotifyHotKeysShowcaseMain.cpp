@@ -29,18 +29,20 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring helpPath = L"Help.chm";
     THotKeysConfigWindow hotKeys(dialogWindows, hotKeysPath, helpPath);
 
+    TNotification reminder("2024.03.10 23:45:00", L"Call the dentist about Tuesday's appointment");
     if (which == L"notification") {
-        notification.ShowNotification(L"", L"Call the dentist about Tuesday's appointment");
+        notification.ShowNotification(reminder);
     } else if (which == L"notification-note") {
-        const std::wstring notePath = folder.GetPath() + L"\\note.pcm";
-        WriteFileBytes(notePath, std::string(8000, static_cast<char>(128)));
-        notification.ShowNotification(notePath, L"Take the bread out of the oven");
+        reminder.SoundFile = folder.GetPath() + L"\\note.pcm";
+        reminder.Text = L"Take the bread out of the oven";
+        WriteFileBytes(reminder.SoundFile, std::string(8000, static_cast<char>(128)));
+        notification.ShowNotification(reminder);
     } else if (which == L"notification-long") {
-        std::wstring text = L"Позвонить Анне — café Καλημέρα. ";
-        while (text.size() < 700) {
-            text += L"Bring the signed lease, two photographs and the deposit to the office on the third floor. ";
+        reminder.Text = L"Позвонить Анне — café Καλημέρα. ";
+        while (reminder.Text.size() < 700) {
+            reminder.Text += L"Bring the signed lease, two photographs and the deposit to the office on the third floor. ";
         }
-        notification.ShowNotification(L"", text);
+        notification.ShowNotification(reminder);
     } else if (which == L"hotkeys") {
         WriteFileBytes(hotKeysPath, "AddNotification:Ctrl-Alt-N\r\n");
         hotKeys.ShowHotKeys();
