@@ -20,6 +20,9 @@ enum TSideIndex { Common, Ours, Theirs, SideCount };
 struct TLineState {
     int Count[SideCount] = {0, 0, 0};
     int Result = 0;
+    bool HoldsRecord = false;
+    // The due date of a reminder line, as GetRecordDate reads it.
+    std::string_view Date;
 };
 
 using TLines = std::vector<std::string_view>;
@@ -93,7 +96,7 @@ void KeepLaterOccurrences(TStates& states) {
     std::vector<std::string_view> movedOnBoth;
     std::vector<std::string_view> newOnOneSide[SideCount];
     for (const auto& [line, state] : states) {
-        if (!HoldsRecord(line) || GetRuleText(line).empty()) {
+        if (!state.HoldsRecord || GetRuleText(line).empty()) {
             continue;
         }
         const int common = state.Count[Common];
@@ -141,8 +144,9 @@ std::unordered_map<std::string_view, TPlace> PlaceUnreadableLines(const TLines s
         std::string_view reminder;
         std::size_t position = 0;
         for (const std::string_view line : sides[side]) {
-            if (HoldsRecord(line)) {
-                if (states.at(line).Result > 0) {
+            const TLineState& state = states.at(line);
+            if (state.HoldsRecord) {
+                if (state.Result > 0) {
                     reminder = line;
                     position = 0;
                 }
@@ -159,30 +163,34 @@ std::unordered_map<std::string_view, TPlace> PlaceUnreadableLines(const TLines s
 }
 
 std::string WriteLines(const TStates& states, const std::unordered_map<std::string_view, TPlace>& places) {
-    std::vector<std::string_view> reminders;
-    std::vector<std::pair<TPlace, std::string_view>> others;
+    using TEntry = std::pair<std::string_view, const TLineState*>;
+    std::vector<TEntry> reminders;
+    std::vector<std::pair<TPlace, TEntry>> others;
     std::size_t size = 0;
-    for (const auto& [line, state] : states) {
+    for (const auto& entry : states) {
+        const TLineState& state = entry.second;
         if (state.Result == 0) {
             continue;
         }
-        size += (line.size() + 2) * static_cast<std::size_t>(state.Result);
-        if (HoldsRecord(line)) {
-            reminders.push_back(line);
+        size += (entry.first.size() + 2) * static_cast<std::size_t>(state.Result);
+        if (state.HoldsRecord) {
+            reminders.emplace_back(entry.first, &state);
         } else {
-            others.emplace_back(places.at(line), line);
+            others.emplace_back(places.at(entry.first), TEntry(entry.first, &state));
         }
     }
-    std::sort(reminders.begin(), reminders.end(), ComesEarlier);
+    std::sort(reminders.begin(), reminders.end(), [](const TEntry& left, const TEntry& right) {
+        return left.second->Date != right.second->Date ? left.second->Date < right.second->Date : left.first < right.first;
+    });
     std::sort(others.begin(), others.end(), [](const auto& left, const auto& right) {
         return IsEarlierPlace(left.first, right.first) ||
-               (!IsEarlierPlace(right.first, left.first) && left.second < right.second);
+               (!IsEarlierPlace(right.first, left.first) && left.second.first < right.second.first);
     });
     std::string text;
     text.reserve(size);
-    const auto writeLine = [&text, &states](std::string_view line) {
-        for (int copy = 0; copy < states.at(line).Result; ++copy) {
-            text += line;
+    const auto writeLine = [&text](const TEntry& entry) {
+        for (int copy = 0; copy < entry.second->Result; ++copy) {
+            text += entry.first;
             text += "\r\n";
         }
     };
@@ -190,9 +198,9 @@ std::string WriteLines(const TStates& states, const std::unordered_map<std::stri
     for (; other != others.end() && other->first.Reminder.data() == nullptr; ++other) {
         writeLine(other->second);
     }
-    for (const std::string_view reminder : reminders) {
+    for (const TEntry& reminder : reminders) {
         writeLine(reminder);
-        for (; other != others.end() && other->first.Reminder == reminder; ++other) {
+        for (; other != others.end() && other->first.Reminder == reminder.first; ++other) {
             writeLine(other->second);
         }
     }
@@ -220,6 +228,8 @@ std::string MergeDataFileTexts(std::optional<std::string_view> common, std::stri
     }
     for (auto& [line, state] : states) {
         state.Result = MergeCounts(state);
+        state.HoldsRecord = HoldsRecord(line);
+        state.Date = state.HoldsRecord ? GetRecordDate(line) : std::string_view();
     }
     KeepLaterOccurrences(states);
     return WriteLines(states, PlaceUnreadableLines(sides, states));
