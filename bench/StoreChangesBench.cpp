@@ -1,10 +1,13 @@
-// Store changes (add, delete, remove earliest, reschedule earliest) at 100, 1,000 and 10,000 reminders, against
-// copying the data file beside itself with the same file calls, flushing it and renaming it over
-// the original.
+// Store changes (add, delete, remove earliest, reschedule earliest) at 100, 1,000 and 10,000 reminders, and
+// a conflict copy merged into a data file of 10,000, against copying the data file beside itself
+// with the same file calls, flushing it and renaming it over the original.
 
 #include "bench/BenchFigures.h"
 #include "bench/BenchStoreFile.h"
+#include "store/DataFileMerge.h"
+#include "store/FileContent.h"
 #include "store/NotificationsDb.h"
+#include "store/RecordLine.h"
 
 #include <windows.h>
 
@@ -14,6 +17,7 @@
 namespace {
 
 const double Goal = 1.3;
+const double MergeGoal = 3;
 
 bool CopyFlushAndRename(const std::wstring& path) {
     const std::wstring copyPath = path + L".copy";
@@ -82,11 +86,55 @@ void MeasureAt(int count, int rounds) {
                 goal);
 }
 
+// A file of count reminders as on one PC: every stride-th one moved a year on, and as many new.
+std::string MakeChangedText(int count, int stride, const std::wstring& newText) {
+    std::string text;
+    for (int index = 0; index < count; ++index) {
+        const std::string seconds = "00:00:" + std::to_string(index);
+        const bool moved = index % stride == 0;
+        text += FormatRecordLine(TNotification(AddDuration(moved ? "2031.01.01 00:00:00" : "2030.01.01 00:00:00", seconds),
+                                               L"Reminder " + std::to_wstring(index) + L": call the dentist"));
+        if (moved) {
+            text += FormatRecordLine(TNotification(AddDuration("2030.06.01 00:00:00", seconds), newText));
+        }
+    }
+    return text;
+}
+
+// The data file and a conflict copy each read whole, merged against the common version in
+// memory, and the result put in the data file's place.
+void MeasureMerge(int count, int rounds) {
+    const TBenchFolder folder;
+    const std::wstring path = folder.GetPath() + L"\\notifications";
+    const std::wstring copyPath = folder.GetPath() + L"\\notifications.sync-conflict-20301208-101500-ABCDEFG";
+    WriteBenchDataFile(path, count);
+    std::string common;
+    ReadFileContent(path, common);
+    const std::string ours = MakeChangedText(count, 7, L"Added on the desktop");
+    WriteFileContent(copyPath, MakeChangedText(count, 5, L"Added on the laptop"));
+
+    std::vector<double> floors, merges;
+    for (int round = 0; round < rounds; ++round) {
+        WriteFileContent(path, ours);
+        floors.push_back(TimeSeconds([&] { CopyFlushAndRename(path); }));
+        merges.push_back(TimeSeconds([&] {
+            std::string dataFile;
+            std::string copy;
+            ReadFileContent(path, dataFile);
+            ReadFileContent(copyPath, copy);
+            ReplaceFileContent(path, MergeDataFileTexts(common, dataFile, copy));
+        }));
+    }
+    PrintFigure("conflict copy merge, " + std::to_string(count) + " reminders", GetMedian(merges) * 1000,
+                "copy, flush, rename", GetMedian(floors) * 1000, "ms", MergeGoal);
+}
+
 }  // namespace
 
 int main() {
     MeasureAt(100, 31);
     MeasureAt(1000, 31);
     MeasureAt(10000, 31);
+    MeasureMerge(10000, 11);
     return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # fuzz/run.sh NAME SECONDS [LIBFUZZER OPTIONS...]
-# Builds the fuzzers natively and runs fuzzer NAME (record_line, data_file, add_duration, repeat_rule,
+# Builds the fuzzers natively and runs fuzzer NAME (record_line, data_file, data_file_merge, add_duration, repeat_rule,
 # hot_key_text, hot_keys_file, add_request) for SECONDS on its seeds and on what earlier runs found. New
 # inputs are kept in build-fuzz/fuzz/corpus/NAME; an input that breaks a check or crashes is
 # written to build-fuzz/fuzz/findings/. Ends with libFuzzer's execution count.

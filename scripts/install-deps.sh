@@ -12,6 +12,8 @@ packages=(
   pulseaudio pulseaudio-utils sox espeak-ng
   fp-utils-3.2.2 libchm-bin
   nsis unzip
+  # Two sync folders on one machine for the tests of PCs kept in step.
+  syncthing
 )
 
 missing=()
