@@ -7,6 +7,7 @@ namespace {
 const char HoldName[] = "HoldDuringFullScreen";
 const char QuietName[] = "DoNotDisturbUntil";
 const char UntilTurnedOff[] = "TurnedOff";
+const char DataFolderName[] = "DataFolder";
 
 // The lines without their ends; a last line without an end counts.
 std::vector<std::string> SplitLines(std::string_view content) {
@@ -53,6 +54,11 @@ std::string FormatHold(const TSettings& settings) {
     return std::string(HoldName) + ":" + (settings.HoldDuringFullScreen ? "Yes" : "No");
 }
 
+// Empty for the default folder.
+std::string FormatDataFolder(const TSettings& settings) {
+    return settings.DataFolder ? std::string(DataFolderName) + ":" + *settings.DataFolder : std::string();
+}
+
 // Empty while quiet is off.
 std::string FormatQuiet(const TSettings& settings) {
     switch (settings.Quiet.Kind) {
@@ -71,6 +77,7 @@ TSettings ReadSettings(std::string_view content) {
     TSettings settings;
     bool holdRead = false;
     bool quietRead = false;
+    bool dataFolderRead = false;
     for (const std::string& line : SplitLines(content)) {
         const std::string name = GetName(line);
         if (name == HoldName && !holdRead) {
@@ -79,14 +86,17 @@ TSettings ReadSettings(std::string_view content) {
         } else if (name == QuietName && !quietRead) {
             quietRead = true;
             ReadQuiet(GetValue(line), settings);
+        } else if (name == DataFolderName && !dataFolderRead) {
+            dataFolderRead = true;
+            settings.DataFolder = GetValue(line);
         }
     }
     return settings;
 }
 
 std::string WriteSettings(std::string_view content, const TSettings& settings) {
-    std::vector<std::string> ours = {FormatHold(settings), FormatQuiet(settings)};
-    const std::string names[] = {HoldName, QuietName};
+    std::vector<std::string> ours = {FormatHold(settings), FormatQuiet(settings), FormatDataFolder(settings)};
+    const std::string names[] = {HoldName, QuietName, DataFolderName};
     std::string written;
     for (const std::string& line : SplitLines(content)) {
         bool known = false;

@@ -1,6 +1,10 @@
 #include "store/KnownDataFile.h"
 
+#include "store/FileOperations.h"
 #include "store/FileReading.h"
+#include "store/Utf8Text.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -23,9 +27,19 @@ bool TKnownDataFile::ReadIfChanged() {
 }
 
 TDataFileChangeResult TKnownDataFile::Change(THolderWait wait, const TDataFileChangePlan& plan) {
+    if (!IsExistingFolder(GetFolderOf(Path))) {
+        const std::wstring folder = GetFolderOf(Path);
+        throw std::runtime_error("TNotificationsDb: no folder " + EncodeUtf8(folder.substr(0, folder.size() - 1)));
+    }
     const TDataFileChangeResult result = ChangeDataFile(Path, Memory, wait, Buffer, plan);
     Known = true;
     return result;
+}
+
+void TKnownDataFile::MoveTo(std::wstring path) {
+    Path = std::move(path);
+    FolderWatch.Watch(GetFolderOf(Path));
+    ReadPending = true;
 }
 
 // Shared with every other program, so that reading never stands in their way. Gives whether the
@@ -34,7 +48,8 @@ bool TKnownDataFile::Read() {
     TFileHandle file(INVALID_HANDLE_VALUE);
     const TFileOpening opening = OpenFileForReading(Path, true, file);
     Buffer.clear();
-    ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, Buffer)));
+    const bool missing = opening == TFileOpening::Missing && IsExistingFolder(GetFolderOf(Path));
+    ReadPending = !(missing || (opening == TFileOpening::Opened && ReadToEnd(file, Buffer)));
     if (ReadPending) {
         return false;
     }

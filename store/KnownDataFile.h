@@ -10,7 +10,9 @@
 // The store's memory of its data file and when it is read: once when the object is made, then
 // again only when the file's folder reported a change (or the last read failed), and by every
 // change, which finds for itself whether another program changed the file. Everything else about
-// the file is asked of the memory, which reading never touches in between.
+// the file is asked of the memory, which reading never touches in between. A missing folder (a
+// stick pulled out, a network drive not connected) is no empty file: the memory stays as it was,
+// every change fails, and the file is read again once the folder is back.
 class TKnownDataFile {
 public:
     explicit TKnownDataFile(std::wstring path);
@@ -24,6 +26,9 @@ public:
     // the file is known for the first time.
     bool ReadIfChanged();
     TDataFileChangeResult Change(THolderWait wait, const TDataFileChangePlan& plan);
+    // The file at path is the data file from now on, and is read at once; the memory follows it
+    // as it follows a change by another program, so that IDs of lines it holds too stay.
+    void MoveTo(std::wstring path);
 
 private:
     bool Read();
