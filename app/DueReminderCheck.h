@@ -4,10 +4,13 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "store/Notification.h"
 
 class TNotificationWindow;
 class TNotificationsDb;
-struct TNotification;
 
 // Once per scheduler tick: while no reminder is on screen, shows the earliest stored reminder if it
 // is due and takes it out of the store by its ID, or moves a repeating one on to its next
@@ -27,11 +30,16 @@ public:
 
 private:
     void FireDueReminder();
+    TNotification FindDueReminder(const TDateTimeText& now) const;
     void GoOnAfter(const TNotification& shown, const TDateTimeText& now);
+    void GoOnAfterKept();
 
     TNotificationWindow& Window;
     TNotificationsDb& Store;
     TClock Clock;
     THoldQuestion IsHeld;
     std::string ReportedFailure;
+    // Shown while their lines could not be changed (their folder not there): not shown again, and
+    // their lines go on, as they would have then, at the first change that can be made.
+    std::vector<std::pair<TNotification, TDateTimeText>> ShownAndKept;
 };

@@ -27,6 +27,16 @@ bool HoldsSameBytes(const std::wstring& left, const std::wstring& right) {
     return ReadFileContent(left, leftBytes) && ReadFileContent(right, rightBytes) && leftBytes == rightBytes;
 }
 
+bool IsSameFile(const TFileHandle& left, const TFileHandle& right) {
+    BY_HANDLE_FILE_INFORMATION leftInformation{};
+    BY_HANDLE_FILE_INFORMATION rightInformation{};
+    return GetFileInformationByHandle(left.Get(), &leftInformation) &&
+           GetFileInformationByHandle(right.Get(), &rightInformation) &&
+           leftInformation.dwVolumeSerialNumber == rightInformation.dwVolumeSerialNumber &&
+           leftInformation.nFileIndexHigh == rightInformation.nFileIndexHigh &&
+           leftInformation.nFileIndexLow == rightInformation.nFileIndexLow;
+}
+
 class TMove {
 public:
     TMove(TNotificationsDb& store, const std::wstring& folder)
@@ -40,8 +50,10 @@ public:
             target == TFileOpening::Failed) {
             Fail(IDS_MOVE_REASON_HELD);
         }
-        // A store whose folder is gone has nothing here to bring: its file stays where it is.
-        if (source == TFileOpening::Missing) {
+        // A store whose folder is gone has nothing here to bring: its file stays where it is. A
+        // folder reached by another name (a link, a short name) is the same folder.
+        SameFile = source == TFileOpening::Opened && target == TFileOpening::Opened && IsSameFile(Source, Target);
+        if (source == TFileOpening::Missing || SameFile) {
             return;
         }
         std::string sourceBytes;
@@ -73,6 +85,9 @@ public:
     // Step 4.
     bool RemoveOld() {
         Source.Close();
+        if (SameFile) {
+            return true;
+        }
         bool removed = !FileExists(From) || RemoveFile(From);
         for (const std::wstring& note : OldNotes) {
             removed = RemoveFile(note) && removed;
@@ -169,6 +184,7 @@ private:
     TFileHandle Target;
     std::string TargetBytes;
     bool Joining = false;
+    bool SameFile = false;
     bool Placed = false;
     bool Switched = false;
     std::vector<std::wstring> Made;

@@ -1,11 +1,14 @@
 // The reminders folder switched while the program runs, through the same call the tray menu's
 // folder picker makes, and a folder that goes away and comes back.
+#include "app/DueReminderCheck.h"
 #include "app/SettingsFile.h"
 #include "app/datafolder/RemindersFolder.h"
 #include "store/NotificationsDb.h"
 #include "texts/FailureText.h"
 #include "ui/HandlerFailure.h"
+#include "windows/NotificationWindow.h"
 
+#include "tests/support/DesktopDriver.h"
 #include "tests/support/ProgramFiles.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +122,7 @@ TEST_F(RemindersFolder, AJoinKeepsEveryReminderOnceAndGivesACollidingNoteAFreeNa
 // The target's data file held by another program, then the settings file: each time nothing moves.
 TEST_F(RemindersFolder, AMoveThatFailsAtAnyStepLeavesEverythingWhereItWasAndSaysSo) {
     WriteWholeFile(Other / L"notifications", Walk);
-    for (const fs::path held : {Other / L"notifications", Own / L"settings"}) {
+    for (const fs::path& held : {Other / L"notifications", Own / L"settings"}) {
         WriteWholeFile(held, ReadWholeFile(held));
         const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(holder, INVALID_HANDLE_VALUE);
@@ -165,6 +168,29 @@ TEST_F(RemindersFolder, AFolderGoneIsToldOnceKeepsItsRemindersRefusesChangesAndI
     EXPECT_TRUE(Folder->DescribeAbsence().empty());
     EXPECT_EQ(Store->GetEarliestNotification().Text, L"Walk");
     EXPECT_EQ(Reported.size(), 1u);
+}
+
+// Each reminder held falls due once while the folder is gone, and its line goes once it is back.
+TEST_F(RemindersFolder, WhileTheFolderIsGoneEachDueReminderIsShownOnceAndLeavesWhenItIsBack) {
+    TDialogWindowList dialogs;
+    TNotificationWindow window(dialogs, *Store);
+    TDueReminderCheck check(window, *Store, [] { return TDateTimeText("2030.01.05 10:00:00"); });
+    fs::rename(Own, Root / L"away");
+    int shown = 0;
+    for (int tick = 0; tick < 4; ++tick) {
+        check.Run();
+        if (HWND notification = FindWindowW(nullptr, L"Notification"); IsWindowVisible(notification)) {
+            ++shown;
+            SendMessageW(FindControl(notification, L"Button", L"Close"), BM_CLICK, 0, 0);
+        }
+    }
+    EXPECT_EQ(shown, 2) << "each held reminder once";
+    EXPECT_EQ(Reported.size(), 1u);
+    fs::rename(Root / L"away", Own);
+    check.Run();
+    EXPECT_EQ(ReadWholeFile(Own / L"notifications"), "");
+    EXPECT_FALSE(fs::exists(Own / L"notifications.sound.7"));
+    EXPECT_FALSE(IsWindowVisible(FindWindowW(nullptr, L"Notification")));
 }
 
 }  // namespace
