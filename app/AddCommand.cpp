@@ -5,6 +5,7 @@
 #include "app/ConsoleLine.h"
 #include "app/DataFolder.h"
 #include "app/InstanceHandOver.h"
+#include "store/FileOperations.h"
 #include "store/CurrentDateTime.h"
 #include "store/DisplayDateTime.h"
 #include "store/NotificationsDb.h"
@@ -46,6 +47,12 @@ int RunAddCommand(const std::vector<std::wstring>& words, const std::wstring& cl
     if (problem != TAddArgumentsProblem::None) {
         WriteConsoleLine(DescribeProblem(problem, words));
         return ExitMalformed;
+    }
+    // The running instance would refuse it just the same, with less to say.
+    const TDataPaths paths = GetDataPaths();
+    if (paths.RemindersFolder != paths.Folder && !IsExistingFolder(paths.RemindersFolder)) {
+        WriteConsoleLine(FormatText(IDS_FAILURE_FOLDER_MISSING, {paths.RemindersFolder}));
+        return ExitNotDone;
     }
     try {
         const TDelivery delivery = Deliver(closeRequestWindowTitle, mutexName, AddRequestTag, FormatAddRequest(reminder),

@@ -9,6 +9,7 @@
 #include "app/SettingsFile.h"
 #include "app/TrayMenu.h"
 #include "app/TrayTooltip.h"
+#include "app/datafolder/RemindersFolder.h"
 #include "app/scheduler/RepeatedAction.h"
 #include "app/tray/TrayIcon.h"
 #include "hotkeys/GlobalHotKeyManager.h"
@@ -41,14 +42,15 @@ std::wstring GetExecutablePath() {
 // tray icon), and the system delivers their sent messages meanwhile: a handler that refers to
 // objects made after its owner is released before they go, and the requests of other processes
 // are refused before anything goes.
-void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, const std::wstring& settingsPath,
-                    const std::wstring& closeRequestWindowTitle) {
+void RunApplication(TNotificationsDb& store, const TDataPaths& paths, const std::wstring& closeRequestWindowTitle) {
+    const std::wstring& hotKeysPath = paths.HotKeys;
     TWindow closeRequestWindow(closeRequestWindowTitle, false, nullptr);
     closeRequestWindow.SetOnClose([] { PostQuitMessage(0); });
     AcceptCloseRequestsFromAnyProcess(closeRequestWindow.GetHandle());
     TAddRequestReceiver addRequests(closeRequestWindow, store);
-    TSettingsFile settings(settingsPath);
+    TSettingsFile settings(paths.Settings);
     TReminderHold hold(settings);
+    TRemindersFolder remindersFolder(store, settings, paths);
     TQuietRequestReceiver quietRequests(closeRequestWindow, hold);
 
     const std::wstring helpFilePath = GetHelpFilePath();
@@ -79,13 +81,19 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
     const TScopeExit sessionEndReleased([&closeRequestWindow] { closeRequestWindow.SetOnSessionEnd(nullptr); });
 
     TTrayIcon trayIcon(GetExecutablePath(), 0, L"Nudgely");
-    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath, &hold](TPoint anchor) {
-        return RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath, hold, anchor);
+    trayIcon.SetOnMenuRequest([&editor, &list, &hotKeys, &hotKeysWindow, &helpFilePath, &hold, &remindersFolder](TPoint anchor) {
+        return RunTrayMenu(editor, list, hotKeys, hotKeysWindow, helpFilePath, hold, remindersFolder, anchor);
     });
     trayIcon.SetOnSelect([&editor] { editor.ShowEditor(-1); });
     TTrayTooltip tooltip(store, [&trayIcon](const std::wstring& text) { trayIcon.SetTooltip(text); }, GetCurrentDateTime,
-                         [&hold] { return DescribeHold(hold.GetReason(), hold.GetQuiet(), hold.GetTime()); },
+                         [&hold, &remindersFolder] {
+                             const std::wstring absence = remindersFolder.DescribeAbsence();
+                             const std::wstring held = DescribeHold(hold.GetReason(), hold.GetQuiet(), hold.GetTime());
+                             return absence.empty() || held.empty() ? absence + held : absence + L"\n" + held;
+                         },
                          [&notificationWindow] { return notificationWindow.GetShownId(); });
+    remindersFolder.SetOnChange([&tooltip] { tooltip.Update(); });
+    const TScopeExit folderShowReleased([&remindersFolder] { remindersFolder.SetOnChange(nullptr); });
     const auto showHold = [&trayIcon, &tooltip, &hold] {
         trayIcon.ShowIcon(hold.GetReason() == TReminderHold::TReason::None ? 0 : QuietIconIndex);
         tooltip.Update();
@@ -96,8 +104,9 @@ void RunApplication(TNotificationsDb& store, const std::wstring& hotKeysPath, co
 
     TDueReminderCheck dueReminderCheck(notificationWindow, store, GetCurrentDateTime, [&hold] { return hold.IsHolding(); });
     TRepeatedAction scheduler(
-        [&hold, &dueReminderCheck, &tooltip] {
+        [&hold, &remindersFolder, &dueReminderCheck, &tooltip] {
             hold.FollowTick();
+            remindersFolder.FollowTick();
             dueReminderCheck.Run();
             tooltip.FollowTime();
         },

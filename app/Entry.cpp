@@ -35,7 +35,7 @@ int RunInstance() {
         const TDataPaths paths = GetDataPaths();
         PrepareDataFolder(paths);
         TNotificationsDb store(paths.Store);
-        RunApplication(store, paths.HotKeys, paths.Settings, CloseRequestWindowTitle);
+        RunApplication(store, paths, CloseRequestWindowTitle);
         CloseHelpViewer();
         return 0;
     } catch (const TGlobalMutex::TException&) {

@@ -9,6 +9,7 @@ namespace {
 const char HoldName[] = "HoldDuringFullScreen";
 const char QuietName[] = "DoNotDisturbUntil";
 const char UntilTurnedOff[] = "TurnedOff";
+const char DataFolderName[] = "DataFolder";
 
 // The lines of the text without their ends; a last line without an end counts. The file is read
 // as the data file is, whatever form an editor saved it in.
@@ -57,6 +58,11 @@ std::string FormatHold(const TSettings& settings) {
     return std::string(HoldName) + ":" + (settings.HoldDuringFullScreen ? "Yes" : "No");
 }
 
+// Empty for the default folder.
+std::string FormatDataFolder(const TSettings& settings) {
+    return settings.DataFolder ? std::string(DataFolderName) + ":" + *settings.DataFolder : std::string();
+}
+
 // Empty while quiet is off.
 std::string FormatQuiet(const TSettings& settings) {
     switch (settings.Quiet.Kind) {
@@ -70,8 +76,8 @@ std::string FormatQuiet(const TSettings& settings) {
 }
 
 std::string WriteLines(const std::vector<std::string>& lines, const TSettings& settings) {
-    std::vector<std::string> ours = {FormatHold(settings), FormatQuiet(settings)};
-    const std::string names[] = {HoldName, QuietName};
+    std::vector<std::string> ours = {FormatHold(settings), FormatQuiet(settings), FormatDataFolder(settings)};
+    const std::string names[] = {HoldName, QuietName, DataFolderName};
     std::string written;
     for (const std::string& line : lines) {
         bool known = false;
@@ -100,6 +106,7 @@ TSettings ReadSettings(std::string_view content) {
     TSettings settings;
     bool holdRead = false;
     bool quietRead = false;
+    bool dataFolderRead = false;
     for (const std::string& line : SplitLines(content)) {
         const std::string name = GetName(line);
         if (name == HoldName && !holdRead) {
@@ -108,6 +115,9 @@ TSettings ReadSettings(std::string_view content) {
         } else if (name == QuietName && !quietRead) {
             quietRead = true;
             ReadQuiet(GetValue(line), settings);
+        } else if (name == DataFolderName && !dataFolderRead) {
+            dataFolderRead = true;
+            settings.DataFolder = GetValue(line);
         }
     }
     return settings;

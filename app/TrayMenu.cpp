@@ -1,6 +1,7 @@
 #include "app/TrayMenu.h"
 
 #include "app/ReminderHold.h"
+#include "app/datafolder/RemindersFolder.h"
 #include "ui/PopupMenu.h"
 #include "hotkeys/GlobalHotKeyManager.h"
 #include "texts/Help.h"
@@ -56,7 +57,7 @@ void Flatten(const std::vector<TMenuEntry>& entries, std::vector<TPopupMenuItem>
 
 bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& list, TGlobalHotKeyManager& hotKeys,
                  THotKeysConfigWindow& hotKeysWindow, const std::wstring& helpFilePath, TReminderHold& hold,
-                 TPoint anchor) {
+                 TRemindersFolder& remindersFolder, TPoint anchor) {
     const bool holdsDuringFullScreen = hold.HoldsDuringFullScreen();
     const std::vector<TMenuEntry> entries = {
         {LoadText(IDS_TRAY_ADD), [&editor] { editor.ShowEditor(-1); }},
@@ -67,6 +68,7 @@ bool RunTrayMenu(TNotificationEditorWindow& editor, TNotificationsListWindow& li
              hotKeys.RemoveAllHotKeys();
              hotKeysWindow.ShowHotKeys();
          }},
+        {LoadText(IDS_TRAY_REMINDERS_FOLDER), [&remindersFolder] { remindersFolder.Choose(); }},
         {},
         {LoadText(IDS_TRAY_HOLD_FULL_SCREEN), [&hold, holdsDuringFullScreen] { hold.SetHoldDuringFullScreen(!holdsDuringFullScreen); },
          holdsDuringFullScreen},

@@ -96,11 +96,15 @@ void TTrayTooltip::FollowTime() {
     Update();
 }
 
+// Before the file is read, only the hold line (a folder that is not there) can be told.
 void TTrayTooltip::Update() {
+    const std::wstring holdLine = HoldLine ? HoldLine() : std::wstring();
     if (Store.IsKnown()) {
         ComposedAt = Clock();
         ComposedShownId = GetShownId();
-        Show(ComposeTrayTooltip(Store, ComposedAt, HoldLine ? HoldLine() : std::wstring(), ComposedShownId, NextDue));
+        Show(ComposeTrayTooltip(Store, ComposedAt, holdLine, ComposedShownId, NextDue));
+    } else if (!holdLine.empty()) {
+        Show(L"Nudgely\n" + holdLine);
     }
 }
 

@@ -9,3 +9,5 @@ bool FileExists(const std::wstring& path);
 // Replaces an existing target.
 bool DuplicateFile(const std::wstring& source, const std::wstring& target);
 bool RemoveFile(const std::wstring& path);
+// False for a missing folder and for a file.
+bool IsExistingFolder(const std::wstring& folder);

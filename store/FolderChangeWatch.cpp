@@ -7,7 +7,7 @@ const DWORD WatchedChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_L
 }  // namespace
 
 TFolderChangeWatch::TFolderChangeWatch(const std::wstring& folder)
-    : Handle(FindFirstChangeNotificationW(folder.c_str(), FALSE, WatchedChanges)) {}
+    : Folder(folder), Handle(FindFirstChangeNotificationW(folder.c_str(), FALSE, WatchedChanges)) {}
 
 TFolderChangeWatch::~TFolderChangeWatch() { Close(); }
 
@@ -15,6 +15,7 @@ TFolderChangeWatch::~TFolderChangeWatch() { Close(); }
 // told at the next call.
 bool TFolderChangeWatch::TakeChange() {
     if (Handle == INVALID_HANDLE_VALUE) {
+        Handle = FindFirstChangeNotificationW(Folder.c_str(), FALSE, WatchedChanges);
         return true;
     }
     const DWORD state = WaitForSingleObject(Handle, 0);
@@ -25,6 +26,11 @@ bool TFolderChangeWatch::TakeChange() {
         Close();
     }
     return true;
+}
+
+void TFolderChangeWatch::Watch(const std::wstring& folder) {
+    Close();
+    Folder = folder;
 }
 
 void TFolderChangeWatch::Close() {

@@ -15,11 +15,15 @@ public:
     TFolderChangeWatch& operator=(const TFolderChangeWatch&) = delete;
 
     // Whether anything changed since the last call, or since the watch began. Always true for a
-    // folder that cannot be watched (missing, or on a file system that gives no notifications).
+    // folder that cannot be watched (missing, or on a file system that gives no notifications);
+    // such a folder is tried again at every call, so that one that comes back is watched again.
     bool TakeChange();
+    // Watches another folder from now on; the next call tells of a change.
+    void Watch(const std::wstring& folder);
 
 private:
     void Close();
 
+    std::wstring Folder;
     HANDLE Handle;
 };

@@ -1,7 +1,11 @@
 #include "store/KnownDataFile.h"
 
+#include "store/FileOperations.h"
 #include "store/FileReading.h"
 #include "store/ReplacementFile.h"
+#include "store/Utf8Text.h"
+
+#include <stdexcept>
 
 namespace {
 
@@ -26,8 +30,19 @@ bool TKnownDataFile::ReadIfChanged() {
 }
 
 void TKnownDataFile::Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result) {
+    if (!IsExistingFolder(GetFolderOf(Path))) {
+        const std::wstring folder = GetFolderOf(Path);
+        throw std::runtime_error("TNotificationsDb: no folder " + EncodeUtf8(folder.substr(0, folder.size() - 1)));
+    }
     ChangeDataFile(Path, Memory, wait, Buffer, plan, result);
     Known = true;
+    MissingSince = 0;
+}
+
+void TKnownDataFile::MoveTo(std::wstring path) {
+    Path = std::move(path);
+    FolderWatch.Watch(GetFolderOf(Path));
+    ReadPending = true;
     MissingSince = 0;
 }
 
@@ -39,8 +54,10 @@ bool TKnownDataFile::Read() {
         opening = OpenFileForReading(Path, TReadingHold::Writers, file);
     }
     Buffer.clear();
-    ReadPending = !(opening == TFileOpening::Missing || (opening == TFileOpening::Opened && ReadToEnd(file, Buffer)));
-    if (opening == TFileOpening::Missing && Known && Memory.GetLineCount() > 0) {
+    // A missing folder is no missing file: nothing is read until it is back.
+    const bool missing = opening == TFileOpening::Missing && IsExistingFolder(GetFolderOf(Path));
+    ReadPending = !missing && !(opening == TFileOpening::Opened && ReadToEnd(file, Buffer));
+    if (missing && Known && Memory.GetLineCount() > 0) {
         const unsigned long long now = GetTickCount64();
         MissingSince = MissingSince != 0 ? MissingSince : now;
         ReadPending = now - MissingSince < MissingForGood;

@@ -13,7 +13,9 @@
 // the file is asked of the memory, which reading never touches in between. A read never takes a
 // blink for the truth: while another program writes the file it is read again afterwards, and a
 // file that goes missing is taken for deleted only once it has stayed missing for two seconds
-// (a sync tool or a script that puts the file back leaves it missing for a moment).
+// (a sync tool or a script that puts the file back leaves it missing for a moment). A missing
+// folder (a stick pulled out, a network drive not connected) is no empty file: the memory stays as
+// it was, every change fails, and the file is read again once the folder is back.
 class TKnownDataFile {
 public:
     explicit TKnownDataFile(std::wstring path);
@@ -28,6 +30,9 @@ public:
     bool ReadIfChanged();
     // See ChangeDataFile; the result tells what was found so far also when the change throws.
     void Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result);
+    // The file at path is the data file from now on, and is read at once; the memory follows it
+    // as it follows a change by another program, so that IDs of lines it holds too stay.
+    void MoveTo(std::wstring path);
 
 private:
     bool Read();

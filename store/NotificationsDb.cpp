@@ -12,7 +12,8 @@ namespace {
 
 using TChange = TDataFileMemory::TChange;
 
-const std::uint32_t LastSoundFileNumber = 0xFFFFF;
+// Numbers from the whole range are all but never taken: a few tries find a free one.
+const int SoundFileNameTries = 64;
 const std::size_t DueDateSize = 19;
 
 // An empty date reads back as no record at all, and "|" or a line break would break the line. A
@@ -128,11 +129,17 @@ void TNotificationsDb::RescheduleEarliestNotification(const TDateTimeText& date,
 }
 
 TNotification TNotificationsDb::GetNotification(std::int32_t id) const {
-    return ReadReminderAt(File.GetMemory(), File.GetMemory().FindId(id));
+    return WithSoundFileFound(ReadReminderAt(File.GetMemory(), File.GetMemory().FindId(id)));
 }
 
 TNotification TNotificationsDb::GetEarliestNotification() const {
-    return ReadReminderAt(File.GetMemory(), File.GetMemory().FindEarliest());
+    return WithSoundFileFound(ReadReminderAt(File.GetMemory(), File.GetMemory().FindEarliest()));
+}
+
+void TNotificationsDb::MoveTo(const std::wstring& path) {
+    Path = path;
+    File.MoveTo(path);
+    FollowOutsideChanges();
 }
 
 bool TNotificationsDb::IsNotificationHappening(const TDateTimeText& now) const {
@@ -191,8 +198,8 @@ std::wstring TNotificationsDb::CopySoundFile(const std::wstring& source) const {
     if (source.empty()) {
         return std::wstring();
     }
-    for (std::uint32_t number = 0; number <= LastSoundFileNumber; ++number) {
-        const std::wstring name = MakeSoundFileName(Path, number);
+    for (int attempt = 0; attempt < SoundFileNameTries; ++attempt) {
+        const std::wstring name = MakeSoundFileName(Path, PickSoundFileNumber());
         if (!FileExists(name)) {
             // A name that names no file would be free for the next sound, and deleting either
             // reminder would then take the other's sound; without a copy, there is no sound.
@@ -202,9 +209,25 @@ std::wstring TNotificationsDb::CopySoundFile(const std::wstring& source) const {
     return std::wstring();
 }
 
+// The store's own notes are taken from its folder first: a line written in another folder may
+// name a path that holds another file on this PC.
+std::wstring TNotificationsDb::FindSoundFile(const std::wstring& written) const {
+    const std::wstring beside = PlaceBesideStore(Path, written);
+    if (!beside.empty() && (IsStoreSoundFileName(Path, beside) || !FileExists(written)) && FileExists(beside)) {
+        return beside;
+    }
+    return written;
+}
+
+TNotification TNotificationsDb::WithSoundFileFound(TNotification record) const {
+    record.SoundFile = FindSoundFile(record.SoundFile);
+    return record;
+}
+
 void TNotificationsDb::DeleteSoundFile(const std::wstring& soundFile) const {
-    if (IsStoreSoundFileName(Path, soundFile)) {
-        RemoveFile(soundFile);
+    const std::wstring found = FindSoundFile(soundFile);
+    if (IsStoreSoundFileName(Path, found)) {
+        RemoveFile(found);
     }
 }
 

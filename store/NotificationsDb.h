@@ -49,7 +49,9 @@ public:
     void RemoveEarliestNotification();
     void RescheduleEarliestNotification(const TDateTimeText& date, const std::string& repeat);
 
-    // The empty record when there is none.
+    // The empty record when there is none. A voice note whose path names no file, or a file
+    // of another folder under the store's own name, is the file of that name beside the data
+    // file, where it is: the line may have been written on another PC or before a move.
     TNotification GetNotification(std::int32_t id) const;
     // The one with the least due date, wherever its line stands in the file.
     TNotification GetEarliestNotification() const;
@@ -72,11 +74,20 @@ public:
     // of waiting for it: for the end of the session, when there is no time to wait.
     void StopWaitingForHolders() { HolderWait = THolderWait::None; }
 
+    // The data file at path is the store's from now on, its folder the voice notes' folder; it
+    // is read at once and the watchers hear of what it holds. The memory follows it as it
+    // follows another program's change: reminders whose lines it holds too keep their IDs, so
+    // that a window open on one acts on it in the new file.
+    void MoveTo(const std::wstring& path);
+    const std::wstring& GetPath() const { return Path; }
+
 private:
     std::int32_t StoreInPlaceOf(std::int32_t id, const TNotification* stored);
     TDataFileChangeResult Change(const TDataFileChangePlan& plan);
     void TellWatchers(const TDataFileChangeResult& result);
     std::wstring CopySoundFile(const std::wstring& source) const;
+    std::wstring FindSoundFile(const std::wstring& written) const;
+    TNotification WithSoundFileFound(TNotification record) const;
     void DeleteSoundFile(const std::wstring& soundFile) const;
     void CallWatchers();
 

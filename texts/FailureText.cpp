@@ -23,6 +23,11 @@ const TKnownFailure KnownFailures[] = {
 }  // namespace
 
 std::wstring DescribeFailure(const std::string& message) {
+    // A folder that is not there is named in the sentence itself: nothing technical to add.
+    const std::string noFolder = "TNotificationsDb: no folder ";
+    if (message.compare(0, noFolder.size(), noFolder) == 0) {
+        return FormatText(IDS_FAILURE_FOLDER_MISSING, {WidenUtf8(message.substr(noFolder.size()))});
+    }
     for (const TKnownFailure& known : KnownFailures) {
         if (message.compare(0, std::char_traits<char>::length(known.MessageStart), known.MessageStart) == 0) {
             return LoadText(known.Text) + L"\n\n(" + WidenUtf8(message) + L")";

@@ -16,6 +16,7 @@
 #define IDS_TRAY_QUIT 204
 #define IDS_TRAY_HOLD_FULL_SCREEN 205
 #define IDS_TRAY_DO_NOT_DISTURB 206
+#define IDS_TRAY_REMINDERS_FOLDER 207
 
 // The reminder editor.
 #define IDS_EDITOR_TITLE_ADD 300
@@ -135,3 +136,21 @@
 #define IDS_HELD_BY_WINDOWS 924
 #define IDS_QUIET_USAGE 925
 #define IDS_QUIET_NOT_TAKEN 926
+
+// Where the reminders live: the folder picker, a folder that is not there, the settings' DataFolder
+// line that cannot be used, a portable copy that cannot write, a move that failed.
+#define IDS_FOLDER_PICKER_TITLE 940
+#define IDS_FOLDER_MISSING 941
+#define IDS_TOOLTIP_FOLDER_MISSING 942
+#define IDS_FAILURE_FOLDER_MISSING 943
+#define IDS_DATA_FOLDER_EMPTY 944
+#define IDS_DATA_FOLDER_RELATIVE 945
+#define IDS_DATA_FOLDER_TOO_LONG 946
+#define IDS_DATA_FOLDER_CANNOT_BE_MADE 947
+#define IDS_DATA_FOLDER_NAMES_A_FILE 948
+#define IDS_PORTABLE_READ_ONLY 949
+#define IDS_FOLDER_MOVE_FAILED 950
+#define IDS_MOVE_REASON_HELD 951
+#define IDS_MOVE_REASON_COPY 952
+#define IDS_MOVE_REASON_SETTINGS 953
+#define IDS_FOLDER_OLD_NOT_REMOVED 954

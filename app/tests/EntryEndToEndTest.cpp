@@ -358,6 +358,23 @@ TEST_F(EntryEndToEnd, AStartAfterAKilledInstanceRuns) {
     EXPECT_TRUE(FindMessageBoxes(instance.GetId()).empty());
 }
 
+// "/add" stores where the settings' DataFolder line says, and fails, naming it, while it is not there.
+TEST_F(EntryEndToEnd, AddUsesTheChosenFolderAndFailsWhileItIsNotThere) {
+    const fs::path chosen = GetDataFolder().parent_path() / L"NudgelyChosen";
+    std::error_code ignored;
+    fs::remove_all(chosen, ignored);
+    WriteWholeFile(GetDataFolder() / L"settings", "DataFolder:" + chosen.string() + "\r\n");
+    const std::pair<std::string, DWORD> missing = RunAdd(L"01:00:00 Tea");
+    EXPECT_EQ(missing, std::make_pair("The reminders cannot be saved: their folder " + chosen.string() + " is not there.\r\n", 1ul));
+    EXPECT_FALSE(fs::exists(chosen));
+
+    fs::create_directories(chosen);
+    EXPECT_EQ(RunAdd(L"01:00:00 Tea").second, 0ul);
+    EXPECT_NE(ReadWholeFile(chosen / L"notifications").find("||Tea\r\n"), std::string::npos);
+    EXPECT_FALSE(fs::exists(GetDataFolder() / L"notifications"));
+    fs::remove_all(chosen, ignored);
+}
+
 class SelfTestEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -1,6 +1,7 @@
 #include "store/FileContent.h"
 #include "store/FileOperations.h"
 #include "store/NotificationsDb.h"
+#include "store/SoundFileName.h"
 #include "store/Utf8Text.h"
 #include "store/tests/StoreTestFolder.h"
 
@@ -299,7 +300,8 @@ TEST(NotificationsDbTest, ReschedulesTheEarliestReminderToItsNewPlace) {
     EXPECT_EQ(db.GetNotification(id).Date, "2011.05.07 09:00:00");
     EXPECT_EQ(db.GetNotification(1).Text, L"same time");
     EXPECT_EQ(ReadWholeFile(sound), "pills");
-    EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications", L"notifications.sound.0", L"recorded.pcm"}));
+    const std::wstring soundName = sound.substr(sound.find_last_of(L'\\') + 1);
+    EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications", soundName, L"recorded.pcm"}));
 }
 
 TEST(NotificationsDbTest, ReadsLfOnlyLineEndsAndKeepsUnreadableLines) {
@@ -332,18 +334,20 @@ TEST(NotificationsDbTest, ALineWithOneSeparatorHoldsNoReminderAndStaysInTheFile)
               "2011.05.16 22:53:00||text\r\n2011.05.17 22:53:00|broken\r\n2011.05.18 00:00:00||new\r\n");
 }
 
-TEST(NotificationsDbTest, KeepsACopyOfEachSoundAndReusesFreedNames) {
+// Each under a name of its own, so that two PCs recording into one folder pick different ones.
+TEST(NotificationsDbTest, KeepsACopyOfEachSoundUnderAFreeNameAndDeletesItWithItsReminder) {
     const TStoreTestFolder folder;
     const std::wstring source = folder.GetFilePath(L"recorded.pcm");
     ASSERT_TRUE(WriteFileContent(source, "first sound"));
     TNotificationsDb db(folder.GetDataPath());
     const std::int32_t first = db.AddNotification(MakeNotification("2011.05.05 22:00:00", L"a", source));
     ASSERT_TRUE(WriteFileContent(source, "second sound"));
-    db.AddNotification(MakeNotification("2011.05.06 22:00:00", L"b", source));
+    const std::int32_t second = db.AddNotification(MakeNotification("2011.05.06 22:00:00", L"b", source));
     ASSERT_TRUE(RemoveFile(source));
-    const std::wstring sound0 = folder.GetDataPath() + L".sound.0";
-    const std::wstring sound1 = folder.GetDataPath() + L".sound.1";
-    EXPECT_EQ(db.GetNotification(first).SoundFile, sound0);
+    const std::wstring sound0 = db.GetNotification(first).SoundFile;
+    const std::wstring sound1 = db.GetNotification(second).SoundFile;
+    EXPECT_TRUE(IsStoreSoundFileName(folder.GetDataPath(), sound0)) << sound0;
+    EXPECT_TRUE(IsStoreSoundFileName(folder.GetDataPath(), sound1)) << sound1;
     EXPECT_EQ(ReadWholeFile(sound0), "first sound");
     EXPECT_EQ(ReadWholeFile(sound1), "second sound");
 
@@ -351,8 +355,8 @@ TEST(NotificationsDbTest, KeepsACopyOfEachSoundAndReusesFreedNames) {
     EXPECT_FALSE(FileExists(sound0));
     ASSERT_TRUE(WriteFileContent(source, "third sound"));
     db.AddNotification(MakeNotification("2011.05.04 22:00:00", L"c", source));
-    EXPECT_EQ(db.GetEarliestNotification().SoundFile, sound0);
-    EXPECT_EQ(ReadWholeFile(sound0), "third sound");
+    EXPECT_NE(db.GetEarliestNotification().SoundFile, sound1);
+    EXPECT_EQ(ReadWholeFile(db.GetEarliestNotification().SoundFile), "third sound");
     db.RemoveEarliestNotification();
     db.RemoveEarliestNotification();
     EXPECT_EQ(folder.ListFileNames(), std::vector<std::wstring>({L"notifications", L"recorded.pcm"}));
