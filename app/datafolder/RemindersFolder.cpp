@@ -59,7 +59,12 @@ bool TRemindersFolder::SwitchTo(const std::wstring& folder) {
         const bool oldRemoved = MoveReminders(Store, target, [this, backToDefault, &target] {
             TSettings settings = Settings.Get();
             settings.DataFolder = backToDefault ? std::nullopt : std::optional<std::string>(EncodeUtf8(target));
-            return Settings.Change(settings);
+            try {
+                Settings.Change(settings);
+                return true;
+            } catch (const TSettingsFile::TException&) {
+                return false;
+            }
         });
         const std::wstring oldFolder = Paths.RemindersFolder;
         Paths = ChooseRemindersFolder(Paths, Settings.Get().DataFolder);

@@ -44,8 +44,8 @@ public:
 
     // Steps 1 and 2.
     void Copy() {
-        const TFileOpening source = OpenFileForReading(From, false, Source);
-        const TFileOpening target = OpenFileForReading(To, false, Target);
+        const TFileOpening source = OpenFileForReading(From, TReadingHold::Writers, Source);
+        const TFileOpening target = OpenFileForReading(To, TReadingHold::Writers, Target);
         if (source == TFileOpening::Held || source == TFileOpening::Failed || target == TFileOpening::Held ||
             target == TFileOpening::Failed) {
             Fail(IDS_MOVE_REASON_HELD);
