@@ -24,9 +24,10 @@ void TDueReminderCheck::Run() {
 
 // The one shown stays in the store until the user answers it: the check rests while it is on
 // screen, a series' occurrences passing meanwhile included, and goes on to the next due reminder
-// once the window is closed.
+// once the window is closed, here or by an answer given elsewhere.
 void TDueReminderCheck::FireDueReminder() {
     if (Window.IsShowingNotification()) {
+        Window.WithdrawIfAnsweredElsewhere();
         return;
     }
     if (!Store.IsNotificationHappening(Clock()) || (IsHeld && IsHeld())) {

@@ -34,7 +34,7 @@ int RunInstance() {
         TGlobalMutex mutex(MutexName, GetMutexWait());
         const TDataPaths paths = GetDataPaths();
         PrepareDataFolder(paths);
-        TNotificationsDb store(paths.Store);
+        TNotificationsDb store(paths.Store, paths.Folder);
         RunApplication(store, paths, CloseRequestWindowTitle);
         CloseHelpViewer();
         return 0;

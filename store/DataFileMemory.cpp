@@ -179,6 +179,10 @@ std::size_t TDataFileMemory::FindDuePlace(std::string_view date, std::ptrdiff_t 
 
 // Only the last line can lack a line end; it gets one when a line comes after it.
 const std::string& TDataFileMemory::Prepare(const TChange& change) {
+    if (change.WholeText) {
+        Next = *change.WholeText;
+        return Next;
+    }
     const bool removes = change.Removed >= 0 && static_cast<std::size_t>(change.Removed) < Lines.size();
     const std::size_t removedStart = removes ? Lines[static_cast<std::size_t>(change.Removed)].Start : Text.size();
     const std::size_t removedEnd = removes ? removedStart + Lines[static_cast<std::size_t>(change.Removed)].Size
@@ -209,6 +213,10 @@ const std::string& TDataFileMemory::Prepare(const TChange& change) {
 }
 
 std::int32_t TDataFileMemory::Commit(const TChange& change) {
+    if (change.WholeText) {
+        Follow(std::string(Next));
+        return -1;
+    }
     const bool inserts = !change.Inserted.empty();
     const std::int32_t id = !inserts ? -1 : change.InsertedId >= 0 ? change.InsertedId : TakeNewId();
     std::size_t insertedAt = std::min(change.InsertedAt, Lines.size());

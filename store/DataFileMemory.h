@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,6 +28,9 @@ public:
         std::size_t InsertedAt = 0;
         // The ID it keeps; -1 gives it a new one.
         std::int32_t InsertedId = -1;
+        // In place of all the text, for a merge with another version of the file: every line
+        // that stays keeps its ID, as when the file is read again.
+        std::optional<std::string> WholeText;
     };
 
     // IDs from the limit on are never given.
@@ -36,6 +40,8 @@ public:
     // whether its lines changed. Throws the store's logic error when no ID is left for a new line.
     bool Follow(const std::string& bytes);
 
+    // The lines as the program writes them: UTF-8, in due order.
+    const std::string& GetText() const { return Text; }
     std::size_t GetLineCount() const { return Lines.size(); }
     // With the line end it has in the file; the last line of a file may have none.
     std::string_view GetLineBytes(std::size_t position) const;

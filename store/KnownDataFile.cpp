@@ -1,5 +1,6 @@
 #include "store/KnownDataFile.h"
 
+#include "store/ContentFingerprint.h"
 #include "store/FileOperations.h"
 #include "store/FileReading.h"
 #include "store/ReplacementFile.h"
@@ -22,7 +23,9 @@ std::wstring GetFolderOf(const std::wstring& path) {
 TKnownDataFile::TKnownDataFile(std::wstring path) : Path(std::move(path)), FolderWatch(GetFolderOf(Path)) { Read(); }
 
 bool TKnownDataFile::ReadIfChanged() {
-    if (!FolderWatch.TakeChange() && !ReadPending) {
+    const bool folderChanged = FolderWatch.TakeChange();
+    FolderChanged = FolderChanged || folderChanged;
+    if (!folderChanged && !ReadPending) {
         return false;
     }
     const bool wasKnown = Known;
@@ -37,12 +40,16 @@ void TKnownDataFile::Change(THolderWait wait, const TDataFileChangePlan& plan, T
     ChangeDataFile(Path, Memory, wait, Buffer, plan, result);
     Known = true;
     MissingSince = 0;
+    if (result.Made) {
+        LastWritten = FingerprintContent(Memory.GetText());
+    }
 }
 
 void TKnownDataFile::MoveTo(std::wstring path) {
     Path = std::move(path);
     FolderWatch.Watch(GetFolderOf(Path));
     ReadPending = true;
+    FolderChanged = true;
     MissingSince = 0;
 }
 

@@ -5,7 +5,9 @@
 #include "store/FolderChangeWatch.h"
 #include "store/HolderPauses.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 // The store's memory of its data file and when it is read: once when the object is made, then
 // again only when the file's folder reported a change (or the last read failed), and by every
@@ -28,6 +30,12 @@ public:
     // fails is tried again at the next call. Gives whether other programs changed its lines, or
     // the file is known for the first time.
     bool ReadIfChanged();
+    // Whether the folder reported a change since the last call (true at first).
+    bool TakeFolderChange() { return std::exchange(FolderChanged, false); }
+    // The bytes the last read, or the last change before its write, found in the file.
+    const std::string& GetBytesRead() const { return Buffer; }
+    // Of what this program last wrote into the file; 0 before it wrote.
+    std::uint64_t GetLastWritten() const { return LastWritten; }
     // See ChangeDataFile; the result tells what was found so far also when the change throws.
     void Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result);
     // The file at path is the data file from now on, and is read at once; the memory follows it
@@ -45,6 +53,8 @@ private:
     std::string Buffer;
     bool Known = false;
     bool ReadPending = true;
+    bool FolderChanged = true;
+    std::uint64_t LastWritten = 0;
     // When the file was first found missing while the memory knew lines; 0 while it is there.
     unsigned long long MissingSince = 0;
 };

@@ -1,6 +1,7 @@
 #include "store/NotificationsDb.h"
 
 #include "store/DataFileChange.h"
+#include "store/DataFileMerge.h"
 #include "store/FileOperations.h"
 #include "store/RecordLine.h"
 #include "store/SoundFileName.h"
@@ -45,7 +46,8 @@ TNotification ReadReminderAt(const TDataFileMemory& memory, std::ptrdiff_t posit
 
 }  // namespace
 
-TNotificationsDb::TNotificationsDb(const std::wstring& path) : Path(path), File(path) {}
+TNotificationsDb::TNotificationsDb(const std::wstring& path, const std::wstring& pcFolder)
+    : Path(path), File(path), Copies(path, pcFolder) {}
 
 std::int32_t TNotificationsDb::AddNotification(const TNotification& notification) {
     return StoreInPlaceOf(-1, &notification);
@@ -139,6 +141,7 @@ TNotification TNotificationsDb::GetEarliestNotification() const {
 void TNotificationsDb::MoveTo(const std::wstring& path) {
     Path = path;
     File.MoveTo(path);
+    Copies.MoveTo(path);
     FollowOutsideChanges();
 }
 
@@ -167,23 +170,46 @@ std::vector<std::wstring> TNotificationsDb::GetUnreadableLines() const {
 }
 
 void TNotificationsDb::FollowOutsideChanges() {
-    ChangedOutside = File.ReadIfChanged() || ChangedOutside;
+    if (File.ReadIfChanged()) {
+        ChangedOutside = true;
+        Copies.KeepCommonVersion(File.GetBytesRead());
+    }
+    if (File.TakeFolderChange() || Copies.IsWaiting()) {
+        MergeConflictCopies();
+    }
     if (ChangedOutside) {
         CallWatchers();
+    }
+}
+
+void TNotificationsDb::MergeConflictCopies() {
+    for (const TConflictCopies::TCopy& copy : Copies.FindCopiesToMerge(File.GetLastWritten())) {
+        TellWatchers(Change([&](const TDataFileMemory& memory) -> std::optional<TChange> {
+            TChange change;
+            change.WholeText = MergeDataFileTexts(Copies.GetCommonVersion(), memory.GetText(), copy.Bytes);
+            return *change.WholeText == memory.GetText() ? std::nullopt : std::optional<TChange>(change);
+        }));
+        Copies.ForgetMerged(copy);
     }
 }
 
 // What a change that fails found that others wrote is told all the same.
 TDataFileChangeResult TNotificationsDb::Change(const TDataFileChangePlan& plan) {
     TDataFileChangeResult result;
+    const auto followOthers = [this, &result] {
+        ChangedOutside = ChangedOutside || result.ChangedOutside;
+        if (result.ChangedOutside) {
+            Copies.KeepCommonVersion(File.GetBytesRead());
+        }
+    };
     try {
         File.Change(HolderWait, plan, result);
     } catch (...) {
-        ChangedOutside = ChangedOutside || result.ChangedOutside;
+        followOthers();
         TellWatchers(TDataFileChangeResult());
         throw;
     }
-    ChangedOutside = ChangedOutside || result.ChangedOutside;
+    followOthers();
     return result;
 }
 

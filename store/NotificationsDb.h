@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ConflictCopies.h"
 #include "store/DataFileChange.h"
 #include "store/DateTimeText.h"
 #include "store/HolderPauses.h"
@@ -27,8 +28,10 @@ public:
     class TIterator;
     class TWatcher;
 
-    // Creates no file; a missing data file is an empty store.
-    explicit TNotificationsDb(const std::wstring& path);
+    // Creates no file; a missing data file is an empty store. The last version of the data file
+    // that this PC had in common with others through a sync service is kept in pcFolder (see
+    // ConflictCopies.h); without one, a conflict copy is merged keeping every line of both.
+    explicit TNotificationsDb(const std::wstring& path, const std::wstring& pcFolder = std::wstring());
     TNotificationsDb(const TNotificationsDb&) = delete;
     TNotificationsDb& operator=(const TNotificationsDb&) = delete;
 
@@ -66,7 +69,8 @@ public:
     bool IsKnown() const { return File.IsKnown(); }
 
     // Reads the data file again when its folder reported a change (or the last read failed),
-    // and calls the watchers when other programs changed its lines since the last change or call.
+    // merges the conflict copies of it that sync services left in the folder (deleting each), and
+    // calls the watchers when other programs changed its lines since the last change or call.
     // For a caller at the top of the message loop, where the watchers may read the store.
     void FollowOutsideChanges();
 
@@ -90,11 +94,13 @@ private:
     TNotification WithSoundFileFound(TNotification record) const;
     void DeleteSoundFile(const std::wstring& soundFile) const;
     void CallWatchers();
+    void MergeConflictCopies();
 
     std::wstring Path;
     std::set<TWatcher*> Watchers;
     THolderWait HolderWait = THolderWait::AboutTwoSeconds;
     TKnownDataFile File;
+    TConflictCopies Copies;
     bool ChangedOutside = false;
 };
 

@@ -1,5 +1,7 @@
 #include "store/ReplacementFile.h"
 
+#include "store/SyncSkippedName.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -7,6 +9,12 @@
 namespace {
 
 const std::size_t BufferLimit = 65536;
+
+// Beside the target, under a name that sync services skip.
+std::wstring MakeSideFilePath(const std::wstring& targetPath, TSideFile kind) {
+    const std::size_t nameStart = targetPath.find_last_of(L"\\/") + 1;
+    return targetPath.substr(0, nameStart) + MakeSideFileName(std::wstring_view(targetPath).substr(nameStart), kind);
+}
 
 bool RenameFile(const TFileHandle& file, const std::wstring& path, bool replaceExisting) {
     const std::size_t nameSize = path.size() * sizeof(wchar_t);
@@ -41,7 +49,9 @@ TReplacementFile::~TReplacementFile() {
     }
 }
 
-std::wstring TReplacementFile::MakeNewFilePath(const std::wstring& targetPath) { return targetPath + L".replacement"; }
+std::wstring TReplacementFile::MakeNewFilePath(const std::wstring& targetPath) {
+    return MakeSideFilePath(targetPath, TSideFile::Replacement);
+}
 
 bool TReplacementFile::Write(std::string_view bytes) {
     // The buffer never grows past its limit: blocks of 128 KB and more come from the system at
@@ -108,7 +118,9 @@ bool TReplacementFile::TryToReplaceHeldTarget(const TFileHandle& held) {
     return Replaced;
 }
 
-std::wstring TReplacementFile::MakeAsidePath(const std::wstring& targetPath) { return targetPath + L".replaced"; }
+std::wstring TReplacementFile::MakeAsidePath(const std::wstring& targetPath) {
+    return MakeSideFilePath(targetPath, TSideFile::Replaced);
+}
 
 // An aside left by a change that completed is never put back: that change's new file took the
 // target's name, so none stands beside it.

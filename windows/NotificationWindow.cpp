@@ -137,6 +137,12 @@ void TNotificationWindow::Close() {
     Dismiss();
 }
 
+void TNotificationWindow::WithdrawIfAnsweredElsewhere() {
+    if (Shown && !Shown->IsStillStored()) {
+        Dismiss();
+    }
+}
+
 void TNotificationWindow::EndSession() {
     if (Player) {
         Player->StopAtOnce();

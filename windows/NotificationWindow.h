@@ -40,6 +40,9 @@ public:
     std::int32_t GetShownId() const { return Shown ? Shown->GetRecord().Id : -1; }
     // The reminder as read from the store; it stays there until the user answers.
     void ShowNotification(const TNotification& reminder);
+    // The reminder on screen was answered elsewhere (closed, snoozed, edited or deleted on another
+    // PC, in the list, by hand): the window goes, and nothing is done for it.
+    void WithdrawIfAnsweredElsewhere();
     void SetOnChooseTime(TTimeChooser chooser) { OnChooseTime = std::move(chooser); }
     // The session ends and the process with it, before any destructor runs: the sound stops at
     // once and the note copy goes. The reminder's line is still in the data file, and the next

@@ -318,6 +318,34 @@ TEST_F(DueReminderCheck, ClosingActsOnTheShownReminderAloneAndOnlyAsItWasShown) 
     }
 }
 
+// Another PC, the list or a person answers the reminder on screen: its window goes by itself
+// within moments of the change reaching the file, and nothing is moved on for it. A change of
+// other lines leaves it on screen.
+TEST_F(DueReminderCheck, AReminderAnsweredElsewhereLeavesTheScreenAndNothingMovesOn) {
+    const std::string shown = "2011.05.16 22:00:00 every 1 day||series\r\n";
+    const std::string other = "2011.05.20 10:00:00||other\r\n";
+    const struct {
+        std::string written;
+        bool stays;
+    } cases[] = {
+        {other, false},
+        {"2011.05.17 22:00:00 every 1 day||series\r\n" + other, false},
+        {"2011.05.16 22:00:00 every 1 day||series, edited\r\n" + other, false},
+        {shown + other + "2011.05.21 10:00:00||added\r\n", true},
+    };
+    for (const auto& test : cases) {
+        UseDataFile(shown + other);
+        Check->Run();
+        ASSERT_TRUE(Window->IsShowingNotification());
+        std::ofstream(Folder / L"notifications", std::ios::binary) << test.written;
+        for (int tick = 0; tick < 20 && Window->IsShowingNotification(); ++tick, Sleep(100)) {
+            Check->Run();
+        }
+        EXPECT_EQ(Window->IsShowingNotification(), test.stays) << test.written;
+        EXPECT_EQ(ReadDataFile(), test.written);
+    }
+}
+
 // Windows gives the whole end of the session a few seconds, and ends the process after it. The
 // line of the reminder on screen is in the file already: the next start shows it, once.
 TEST_F(DueReminderCheck, TheSessionEndLeavesTheFileAsItIsWithoutWaitingForAHolderOrTheSound) {

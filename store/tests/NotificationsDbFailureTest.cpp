@@ -265,7 +265,7 @@ TEST(NotificationsDbFailureTest, EachChangeFlushesTheNewFileBeforeItTakesTheData
     for (const auto& change : changes) {
         FileCalls.clear();
         change();
-        EXPECT_EQ(FileCalls, std::vector<std::wstring>({L"flush", L"move " + path + L".replacement to " + path}));
+        EXPECT_EQ(FileCalls, std::vector<std::wstring>({L"flush", L"move " + TReplacementFile::MakeNewFilePath(path) + L" to " + path}));
     }
 }
 
