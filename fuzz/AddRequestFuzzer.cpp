@@ -1,8 +1,8 @@
 // What other processes hand the program: the words of "/add" and the message that carries the
 // reminder to the running instance.
 
-#include "app/AddArguments.h"
-#include "app/AddRequest.h"
+#include "app/requests/AddArguments.h"
+#include "app/requests/AddRequest.h"
 #include "fuzz/FuzzCheck.h"
 #include "store/RecordLine.h"
 #include "store/Utf8Text.h"

@@ -1,8 +1,8 @@
 // What other processes and people hand the program about quiet: the settings file, the word of
 // "/quiet" and the message that carries it to the running instance.
 
-#include "app/QuietRequest.h"
-#include "app/SettingsText.h"
+#include "app/requests/QuietRequest.h"
+#include "app/settings/SettingsText.h"
 #include "fuzz/FuzzCheck.h"
 #include "store/Utf8Text.h"
 

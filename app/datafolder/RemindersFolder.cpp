@@ -1,6 +1,6 @@
 #include "app/datafolder/RemindersFolder.h"
 
-#include "app/SettingsFile.h"
+#include "app/settings/SettingsFile.h"
 #include "app/datafolder/FolderPicker.h"
 #include "app/datafolder/RemindersMove.h"
 #include "store/FileOperations.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DataFolder.h"
+#include "app/datafolder/DataFolder.h"
 #include "ui/Handler.h"
 
 #include <string>

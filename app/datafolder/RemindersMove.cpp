@@ -1,6 +1,6 @@
 #include "app/datafolder/RemindersMove.h"
 
-#include "app/DataFolder.h"
+#include "app/datafolder/DataFolder.h"
 #include "app/datafolder/ReminderJoin.h"
 #include "store/DataFileEncoding.h"
 #include "store/FileContent.h"

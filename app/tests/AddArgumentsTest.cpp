@@ -1,5 +1,5 @@
-#include "app/AddArguments.h"
-#include "app/AddRequest.h"
+#include "app/requests/AddArguments.h"
+#include "app/requests/AddRequest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "app/Application.h"
 #include "app/DueReminderCheck.h"
-#include "app/TrayTooltip.h"
+#include "app/tray/TrayTooltip.h"
 #include "app/tray/TrayNotificationControl.h"
 
 #include "store/NotificationsDb.h"

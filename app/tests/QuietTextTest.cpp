@@ -1,6 +1,6 @@
-#include "app/CommandSwitch.h"
-#include "app/QuietRequest.h"
-#include "app/SettingsText.h"
+#include "app/instance/CommandSwitch.h"
+#include "app/requests/QuietRequest.h"
+#include "app/settings/SettingsText.h"
 
 #include <gtest/gtest.h>
 

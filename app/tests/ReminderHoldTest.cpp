@@ -2,11 +2,11 @@
 // system's answer replaced through the import table, and Wine's own, where the program's look at
 // the foreground window is all there is.
 #include "app/DueReminderCheck.h"
-#include "app/HoldLine.h"
-#include "app/ReminderHold.h"
-#include "app/SettingsFile.h"
-#include "app/SystemHold.h"
-#include "app/TrayTooltip.h"
+#include "app/hold/HoldLine.h"
+#include "app/hold/ReminderHold.h"
+#include "app/settings/SettingsFile.h"
+#include "app/hold/SystemHold.h"
+#include "app/tray/TrayTooltip.h"
 #include "app/scheduler/RepeatedAction.h"
 #include "store/NotificationsDb.h"
 #include "windows/NotificationWindow.h"

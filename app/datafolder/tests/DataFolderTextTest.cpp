@@ -1,4 +1,4 @@
-#include "app/SettingsText.h"
+#include "app/settings/SettingsText.h"
 #include "app/datafolder/DataFolderText.h"
 #include "app/datafolder/ReminderJoin.h"
 

@@ -1,7 +1,7 @@
 // The reminders folder switched while the program runs, through the same call the tray menu's
 // folder picker makes, and a folder that goes away and comes back.
 #include "app/DueReminderCheck.h"
-#include "app/SettingsFile.h"
+#include "app/settings/SettingsFile.h"
 #include "app/datafolder/RemindersFolder.h"
 #include "store/NotificationsDb.h"
 #include "texts/FailureText.h"
