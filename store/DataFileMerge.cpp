@@ -217,6 +217,7 @@ std::optional<std::string> MergeInDueOrder(const std::string_view (&sideTexts)[S
     std::vector<std::pair<std::string_view, TLineState>> seriesLines;
     std::vector<std::size_t> seriesPlaces;
     const auto count = [&](std::string_view line, const TLineState& state) {
+        // A due field longer than its date holds a rule.
         if (line.size() > state.Date.size() && line[state.Date.size()] != '|') {
             seriesLines.emplace_back(line, state);
             seriesPlaces.push_back(results.size());
@@ -256,18 +257,30 @@ std::optional<std::string> MergeInDueOrder(const std::string_view (&sideTexts)[S
     return text;
 }
 
-using TEntry = std::pair<std::string_view, const TLineState*>;
-
-// The reminder lines in due order, each followed by the unreadable lines placed below it; those
-// placed at the top come first.
-std::string WriteLines(const std::vector<TEntry>& reminders, const std::vector<std::pair<TPlace, TEntry>>& others) {
+std::string WriteLines(const TStates& states, const std::unordered_map<std::string_view, TPlace>& places) {
+    using TEntry = std::pair<std::string_view, const TLineState*>;
+    std::vector<TEntry> reminders;
+    std::vector<std::pair<TPlace, TEntry>> others;
     std::size_t size = 0;
-    for (const TEntry& reminder : reminders) {
-        size += (reminder.first.size() + 2) * static_cast<std::size_t>(reminder.second->Result);
+    for (const auto& entry : states) {
+        const TLineState& state = entry.second;
+        if (state.Result == 0) {
+            continue;
+        }
+        size += (entry.first.size() + 2) * static_cast<std::size_t>(state.Result);
+        if (state.HoldsRecord) {
+            reminders.emplace_back(entry.first, &state);
+        } else {
+            others.emplace_back(places.at(entry.first), TEntry(entry.first, &state));
+        }
     }
-    for (const auto& other : others) {
-        size += (other.second.first.size() + 2) * static_cast<std::size_t>(other.second.second->Result);
-    }
+    std::sort(reminders.begin(), reminders.end(), [](const TEntry& left, const TEntry& right) {
+        return left.second->Date != right.second->Date ? left.second->Date < right.second->Date : left.first < right.first;
+    });
+    std::sort(others.begin(), others.end(), [](const auto& left, const auto& right) {
+        return IsEarlierPlace(left.first, right.first) ||
+               (!IsEarlierPlace(right.first, left.first) && left.second.first < right.second.first);
+    });
     std::string text;
     text.reserve(size);
     const auto writeLine = [&text](const TEntry& entry) {
@@ -287,30 +300,6 @@ std::string WriteLines(const std::vector<TEntry>& reminders, const std::vector<s
         }
     }
     return text;
-}
-
-std::string SortAndWriteLines(const TStates& states, const std::unordered_map<std::string_view, TPlace>& places) {
-    std::vector<TEntry> reminders;
-    std::vector<std::pair<TPlace, TEntry>> others;
-    for (const auto& entry : states) {
-        const TLineState& state = entry.second;
-        if (state.Result == 0) {
-            continue;
-        }
-        if (state.HoldsRecord) {
-            reminders.emplace_back(entry.first, &state);
-        } else {
-            others.emplace_back(places.at(entry.first), TEntry(entry.first, &state));
-        }
-    }
-    std::sort(reminders.begin(), reminders.end(), [](const TEntry& left, const TEntry& right) {
-        return left.second->Date != right.second->Date ? left.second->Date < right.second->Date : left.first < right.first;
-    });
-    std::sort(others.begin(), others.end(), [](const auto& left, const auto& right) {
-        return IsEarlierPlace(left.first, right.first) ||
-               (!IsEarlierPlace(right.first, left.first) && left.second.first < right.second.first);
-    });
-    return WriteLines(reminders, others);
 }
 
 }  // namespace
@@ -347,5 +336,5 @@ std::string MergeDataFileTexts(std::optional<std::string_view> common, std::stri
         state.Date = state.HoldsRecord ? GetRecordDate(line) : std::string_view();
     }
     KeepLaterOccurrences(states);
-    return SortAndWriteLines(states, PlaceUnreadableLines(sides, states));
+    return WriteLines(states, PlaceUnreadableLines(sides, states));
 }
