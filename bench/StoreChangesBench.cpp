@@ -86,19 +86,23 @@ void MeasureAt(int count, int rounds) {
                 goal);
 }
 
-// A file of count reminders as on one PC: every stride-th one moved a year on, and as many new.
+// A file of count reminders as on one PC, in due order as the program writes it: every stride-th
+// one moved a year on, and as many new.
 std::string MakeChangedText(int count, int stride, const std::wstring& newText) {
-    std::string text;
+    std::string stayed;
+    std::string added;
+    std::string moved;
     for (int index = 0; index < count; ++index) {
         const std::string seconds = "00:00:" + std::to_string(index);
-        const bool moved = index % stride == 0;
-        text += FormatRecordLine(TNotification(AddDuration(moved ? "2031.01.01 00:00:00" : "2030.01.01 00:00:00", seconds),
-                                               L"Reminder " + std::to_wstring(index) + L": call the dentist"));
-        if (moved) {
-            text += FormatRecordLine(TNotification(AddDuration("2030.06.01 00:00:00", seconds), newText));
+        const std::wstring text = L"Reminder " + std::to_wstring(index) + L": call the dentist";
+        if (index % stride != 0) {
+            stayed += FormatRecordLine(TNotification(AddDuration("2030.01.01 00:00:00", seconds), text));
+            continue;
         }
+        moved += FormatRecordLine(TNotification(AddDuration("2031.01.01 00:00:00", seconds), text));
+        added += FormatRecordLine(TNotification(AddDuration("2030.06.01 00:00:00", seconds), newText));
     }
-    return text;
+    return stayed + added + moved;
 }
 
 // The data file and a conflict copy each read whole, merged against the common version in

@@ -10,7 +10,7 @@ const std::string_view Utf8Mark = "\xEF\xBB\xBF";
 const std::string_view LittleEndianMark = "\xFF\xFE";
 const std::string_view BigEndianMark = "\xFE\xFF";
 
-bool StartsWith(const std::string& bytes, std::string_view mark) { return bytes.compare(0, mark.size(), mark) == 0; }
+bool StartsWith(std::string_view bytes, std::string_view mark) { return bytes.compare(0, mark.size(), mark) == 0; }
 
 std::string ConvertUtf16(const std::string& bytes, bool bigEndian) {
     std::string text;
@@ -37,4 +37,8 @@ std::string ReadDataFileText(std::string bytes) {
     }
     bytes.erase(0, marks);
     return bytes;
+}
+
+bool IsDataFileTextAsItStands(std::string_view bytes) {
+    return !StartsWith(bytes, LittleEndianMark) && !StartsWith(bytes, BigEndianMark) && !StartsWith(bytes, Utf8Mark);
 }

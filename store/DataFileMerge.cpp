@@ -2,6 +2,7 @@
 
 #include "store/DataFileEncoding.h"
 #include "store/DataFileMemory.h"
+#include "store/DueOrderLines.h"
 #include "store/RecordLine.h"
 #include "store/RepeatRule.h"
 
@@ -28,12 +29,12 @@ struct TLineState {
 using TLines = std::vector<std::string_view>;
 using TStates = std::unordered_map<std::string_view, TLineState>;
 
-TLines SplitLines(const std::string& text) {
+TLines SplitLines(std::string_view text) {
     TLines lines;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t lineFeed = text.find('\n', start);
-        const std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
-        lines.push_back(GetLineContent(std::string_view(text).substr(start, end - start)));
+        const std::size_t end = lineFeed == std::string_view::npos ? text.size() : lineFeed + 1;
+        lines.push_back(GetLineContent(text.substr(start, end - start)));
         start = end;
     }
     return lines;
@@ -80,43 +81,50 @@ bool AreOneSeries(std::string_view left, std::string_view right) {
     return leftParsed.Unit == rightParsed.Unit && leftParsed.Count == rightParsed.Count;
 }
 
+// A line and its state, wherever the state is kept.
+using TStateEntry = std::pair<std::string_view, TLineState*>;
+
+bool HasEarlierBytes(const TStateEntry& left, const TStateEntry& right) { return left.first < right.first; }
+
 // The first line of candidates, in byte order, of the series and not yet taken.
-std::string_view FindSeriesLine(const std::vector<std::string_view>& candidates, std::string_view series,
-                                const std::unordered_set<std::string_view>& taken) {
-    for (const std::string_view candidate : candidates) {
-        if (AreOneSeries(candidate, series) && taken.count(candidate) == 0) {
-            return candidate;
+const TStateEntry* FindSeriesLine(const std::vector<TStateEntry>& candidates, std::string_view series,
+                                  const std::unordered_set<std::string_view>& taken) {
+    for (const TStateEntry& candidate : candidates) {
+        if (AreOneSeries(candidate.first, series) && taken.count(candidate.first) == 0) {
+            return &candidate;
         }
     }
-    return {};
+    return nullptr;
 }
 
-// A series both sides moved on from the common version: the earlier of the two new occurrences goes.
-void KeepLaterOccurrences(TStates& states) {
-    std::vector<std::string_view> movedOnBoth;
-    std::vector<std::string_view> newOnOneSide[SideCount];
-    for (const auto& [line, state] : states) {
+// A series both sides moved on from the common version: the earlier of the two new occurrences
+// goes. States is any range of (line, state) pairs.
+template <typename TStateRange>
+void KeepLaterOccurrences(TStateRange& states) {
+    std::vector<TStateEntry> movedOnBoth;
+    std::vector<TStateEntry> newOnOneSide[SideCount];
+    for (auto& [line, state] : states) {
         if (!state.HoldsRecord || GetRuleText(line).empty()) {
             continue;
         }
         const int common = state.Count[Common];
         if (common > 0 && state.Count[Ours] < common && state.Count[Theirs] < common) {
-            movedOnBoth.push_back(line);
+            movedOnBoth.emplace_back(line, &state);
         } else if (common == 0 && (state.Count[Ours] == 0) != (state.Count[Theirs] == 0)) {
-            newOnOneSide[state.Count[Ours] > 0 ? Ours : Theirs].push_back(line);
+            newOnOneSide[state.Count[Ours] > 0 ? Ours : Theirs].emplace_back(line, &state);
         }
     }
-    std::sort(movedOnBoth.begin(), movedOnBoth.end());
-    std::sort(newOnOneSide[Ours].begin(), newOnOneSide[Ours].end());
-    std::sort(newOnOneSide[Theirs].begin(), newOnOneSide[Theirs].end());
+    std::sort(movedOnBoth.begin(), movedOnBoth.end(), HasEarlierBytes);
+    std::sort(newOnOneSide[Ours].begin(), newOnOneSide[Ours].end(), HasEarlierBytes);
+    std::sort(newOnOneSide[Theirs].begin(), newOnOneSide[Theirs].end(), HasEarlierBytes);
     std::unordered_set<std::string_view> taken;
-    for (const std::string_view old : movedOnBoth) {
-        const std::string_view ours = FindSeriesLine(newOnOneSide[Ours], old, taken);
-        const std::string_view theirs = FindSeriesLine(newOnOneSide[Theirs], old, taken);
-        if (ours.data() != nullptr && theirs.data() != nullptr) {
-            taken.insert(ours);
-            taken.insert(theirs);
-            states[ComesEarlier(ours, theirs) ? ours : theirs].Result = 0;
+    for (const TStateEntry& old : movedOnBoth) {
+        const TStateEntry* ours = FindSeriesLine(newOnOneSide[Ours], old.first, taken);
+        const TStateEntry* theirs = FindSeriesLine(newOnOneSide[Theirs], old.first, taken);
+        if (ours != nullptr && theirs != nullptr) {
+            taken.insert(ours->first);
+            taken.insert(theirs->first);
+            (ComesEarlier(ours->first, theirs->first) ? ours : theirs)->second->Result = 0;
         }
     }
 }
@@ -160,6 +168,93 @@ std::unordered_map<std::string_view, TPlace> PlaceUnreadableLines(const TLines s
         }
     }
     return places;
+}
+
+// Visits each distinct line of the three sides once, in due order, with its counts; false, having
+// visited only some, when a side turns out not to be in due order.
+template <typename TVisit>
+bool WalkInDueOrder(const std::string_view texts[SideCount], TDueOrderLines (&sides)[SideCount], TVisit visit) {
+    for (const int side : {Common, Ours, Theirs}) {
+        sides[side] = TDueOrderLines(texts[side]);
+    }
+    for (;;) {
+        const TDueOrderLines* earliest = nullptr;
+        for (const TDueOrderLines& side : sides) {
+            if (!side.IsInOrder()) {
+                return false;
+            }
+            if (!side.IsAtEnd() && (earliest == nullptr || side.ComesBefore(*earliest))) {
+                earliest = &side;
+            }
+        }
+        if (earliest == nullptr) {
+            return true;
+        }
+        TLineState state;
+        state.HoldsRecord = true;
+        state.Date = earliest->GetDate();
+        const std::string_view line = earliest->GetLine();
+        for (const int side : {Common, Ours, Theirs}) {
+            for (; !sides[side].IsAtEnd() && IsSameLine(sides[side].GetLine(), line); sides[side].Advance()) {
+                ++state.Count[side];
+            }
+        }
+        state.Result = MergeCounts(state);
+        visit(line, state);
+    }
+}
+
+// The merge of three texts that hold only reminders, each put in due order first unless it is
+// (as the program writes them): one walk along the three at once. Nothing when a text holds
+// another line, whose place depends on the lines around it.
+std::optional<std::string> MergeInDueOrder(const std::string_view (&sideTexts)[SideCount]) {
+    std::string_view texts[SideCount] = {sideTexts[Common], sideTexts[Ours], sideTexts[Theirs]};
+    std::string ordered[SideCount];
+    TDueOrderLines sides[SideCount] = {TDueOrderLines(texts[Common]), TDueOrderLines(texts[Ours]),
+                                       TDueOrderLines(texts[Theirs])};
+    std::vector<std::pair<std::string_view, int>> results;
+    // Lines of a series, with their place in results, for the series moved on at both ends.
+    std::vector<std::pair<std::string_view, TLineState>> seriesLines;
+    std::vector<std::size_t> seriesPlaces;
+    const auto count = [&](std::string_view line, const TLineState& state) {
+        // A due field longer than its date holds a rule.
+        if (line.size() > state.Date.size() && line[state.Date.size()] != '|') {
+            seriesLines.emplace_back(line, state);
+            seriesPlaces.push_back(results.size());
+        }
+        results.emplace_back(line, state.Result);
+    };
+    while (!WalkInDueOrder(texts, sides, count)) {
+        for (const int side : {Common, Ours, Theirs}) {
+            if (!sides[side].HoldsOnlyReminders()) {
+                return std::nullopt;
+            }
+            if (!sides[side].IsInOrder()) {
+                ordered[side] = PutInDueOrder(texts[side]);
+                texts[side] = ordered[side];
+            }
+        }
+        results.clear();
+        seriesLines.clear();
+        seriesPlaces.clear();
+    }
+    KeepLaterOccurrences(seriesLines);
+    for (std::size_t index = 0; index < seriesLines.size(); ++index) {
+        results[seriesPlaces[index]].second = seriesLines[index].second.Result;
+    }
+    std::size_t size = 0;
+    for (const auto& [line, result] : results) {
+        size += (line.size() + 2) * static_cast<std::size_t>(result);
+    }
+    std::string text;
+    text.reserve(size);
+    for (const auto& [line, result] : results) {
+        for (int copy = 0; copy < result; ++copy) {
+            text += line;
+            text += "\r\n";
+        }
+    }
+    return text;
 }
 
 std::string WriteLines(const TStates& states, const std::unordered_map<std::string_view, TPlace>& places) {
@@ -210,13 +305,22 @@ std::string WriteLines(const TStates& states, const std::unordered_map<std::stri
 }  // namespace
 
 std::string MergeDataFileTexts(std::optional<std::string_view> common, std::string_view ours, std::string_view theirs) {
-    const std::string texts[SideCount] = {common ? ReadDataFileText(std::string(*common)) : std::string(),
-                                          ReadDataFileText(std::string(ours)), ReadDataFileText(std::string(theirs))};
+    std::string decoded[SideCount];
+    std::string_view texts[SideCount] = {common ? *common : std::string_view(), ours, theirs};
+    for (const int side : {Common, Ours, Theirs}) {
+        if (!IsDataFileTextAsItStands(texts[side])) {
+            decoded[side] = ReadDataFileText(std::string(texts[side]));
+            texts[side] = decoded[side];
+        }
+    }
     if (texts[Ours] == texts[Theirs] || (common && texts[Common] == texts[Theirs])) {
-        return texts[Ours];
+        return std::string(texts[Ours]);
     }
     if (common && texts[Common] == texts[Ours]) {
-        return texts[Theirs];
+        return std::string(texts[Theirs]);
+    }
+    if (std::optional<std::string> merged = MergeInDueOrder(texts)) {
+        return std::move(*merged);
     }
     const TLines sides[SideCount] = {SplitLines(texts[Common]), SplitLines(texts[Ours]), SplitLines(texts[Theirs])};
     TStates states;

@@ -82,6 +82,16 @@ std::string_view GetRecordDate(std::string_view line) {
     return HoldsRepeatRule(dueField) ? dueField.substr(0, DueDateSize) : dueField;
 }
 
+std::optional<std::string_view> FindRecordDate(std::string_view line) {
+    std::size_t first = 0;
+    std::size_t second = 0;
+    if (!FindSeparators(line, first, second)) {
+        return std::nullopt;
+    }
+    const std::string_view dueField = line.substr(0, first);
+    return HoldsRepeatRule(dueField) ? dueField.substr(0, DueDateSize) : dueField;
+}
+
 bool ParseRecordLine(std::string_view line, TNotification& record) {
     std::size_t first = 0;
     std::size_t second = 0;

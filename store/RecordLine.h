@@ -25,3 +25,5 @@ bool ParseRecordLine(std::string_view line, TNotification& record);
 bool HoldsRecord(std::string_view line);
 // The due date of the record a line holds, as it stands, without its rule: what orders the lines.
 std::string_view GetRecordDate(std::string_view line);
+// Both at once: the due date, or nothing when the line holds no record.
+std::optional<std::string_view> FindRecordDate(std::string_view line);
