@@ -1,13 +1,23 @@
 #include "store/DataFileChange.h"
 
+#include "store/FileOperations.h"
 #include "store/FileReading.h"
 #include "store/ReplacementFile.h"
+#include "store/Utf8Text.h"
 
 #include <stdexcept>
 
 namespace {
 
 [[noreturn]] void ThrowFailure(const char* what) { throw std::runtime_error(std::string("TNotificationsDb: ") + what); }
+
+// A stick pulled out, a network drive not connected: no file is written anywhere else.
+void ThrowIfNoFolder(const std::wstring& path) {
+    const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+    if (!IsExistingFolder(folder)) {
+        ThrowFailure(("no folder " + EncodeUtf8(folder)).c_str());
+    }
+}
 
 // Another program put a file in place meanwhile, or holds the one there.
 bool IsRaced(DWORD error) {
@@ -27,6 +37,9 @@ void ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWa
         }
         if (opening == TFileOpening::Held && pauses.Pause()) {
             continue;
+        }
+        if (opening == TFileOpening::Missing) {
+            ThrowIfNoFolder(path);
         }
         // A sync tool or a script that puts the file back leaves it missing for a moment.
         if (opening == TFileOpening::Missing && memory.GetLineCount() > 0 && pauses.Pause()) {

@@ -35,6 +35,7 @@ bool TDataFileMemory::Follow(const std::string& bytes) {
     if (TextIsTheFile ? bytes == Text : FingerprintContent(bytes) == Fingerprint) {
         return false;
     }
+    GetCommittedFingerprint();
     std::string text = ReadDataFileText(bytes);
     std::vector<TLine> lines;
     for (std::size_t start = 0; start < text.size();) {
@@ -214,7 +215,9 @@ const std::string& TDataFileMemory::Prepare(const TChange& change) {
 
 std::int32_t TDataFileMemory::Commit(const TChange& change) {
     if (change.WholeText) {
+        CommittedPending = false;
         Follow(std::string(Next));
+        CommittedPending = true;
         return -1;
     }
     const bool inserts = !change.Inserted.empty();
@@ -235,7 +238,16 @@ std::int32_t TDataFileMemory::Commit(const TChange& change) {
         start += line.Size;
     }
     TextIsTheFile = true;
+    CommittedPending = true;
     return id;
+}
+
+std::uint64_t TDataFileMemory::GetCommittedFingerprint() {
+    if (CommittedPending) {
+        Committed = FingerprintContent(Text);
+        CommittedPending = false;
+    }
+    return Committed;
 }
 
 void ThrowNoFreeId() { throw std::logic_error("TNotificationsDb::AddNotification: unable to find ID"); }

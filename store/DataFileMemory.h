@@ -59,6 +59,9 @@ public:
     const std::string& Prepare(const TChange& change);
     // Once the file holds what Prepare gave for the change; returns the inserted line's ID, or -1.
     std::int32_t Commit(const TChange& change);
+    // Of the text the last Commit wrote, also after the memory followed others' since; 0 before
+    // any. Worked out only when asked, or when the memory is about to follow another text.
+    std::uint64_t GetCommittedFingerprint();
 
 private:
     struct TLine {
@@ -83,6 +86,8 @@ private:
     std::string Next;
     std::int32_t NextId = 0;
     std::int32_t IdLimit;
+    bool CommittedPending = false;
+    std::uint64_t Committed = 0;
 };
 
 // The store's logic error when every ID is taken.

@@ -1,12 +1,8 @@
 #include "store/KnownDataFile.h"
 
-#include "store/ContentFingerprint.h"
 #include "store/FileOperations.h"
 #include "store/FileReading.h"
 #include "store/ReplacementFile.h"
-#include "store/Utf8Text.h"
-
-#include <stdexcept>
 
 namespace {
 
@@ -33,16 +29,9 @@ bool TKnownDataFile::ReadIfChanged() {
 }
 
 void TKnownDataFile::Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result) {
-    if (!IsExistingFolder(GetFolderOf(Path))) {
-        const std::wstring folder = GetFolderOf(Path);
-        throw std::runtime_error("TNotificationsDb: no folder " + EncodeUtf8(folder.substr(0, folder.size() - 1)));
-    }
     ChangeDataFile(Path, Memory, wait, Buffer, plan, result);
     Known = true;
     MissingSince = 0;
-    if (result.Made) {
-        LastWritten = FingerprintContent(Memory.GetText());
-    }
 }
 
 void TKnownDataFile::MoveTo(std::wstring path) {

@@ -35,7 +35,7 @@ public:
     // The bytes the last read, or the last change before its write, found in the file.
     const std::string& GetBytesRead() const { return Buffer; }
     // Of what this program last wrote into the file; 0 before it wrote.
-    std::uint64_t GetLastWritten() const { return LastWritten; }
+    std::uint64_t GetLastWritten() { return Memory.GetCommittedFingerprint(); }
     // See ChangeDataFile; the result tells what was found so far also when the change throws.
     void Change(THolderWait wait, const TDataFileChangePlan& plan, TDataFileChangeResult& result);
     // The file at path is the data file from now on, and is read at once; the memory follows it
@@ -54,7 +54,6 @@ private:
     bool Known = false;
     bool ReadPending = true;
     bool FolderChanged = true;
-    std::uint64_t LastWritten = 0;
     // When the file was first found missing while the memory knew lines; 0 while it is there.
     unsigned long long MissingSince = 0;
 };
