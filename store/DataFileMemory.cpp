@@ -168,14 +168,27 @@ std::ptrdiff_t TDataFileMemory::FindEarliest() const {
     return found == Lines.end() ? -1 : found - Lines.begin();
 }
 
+// The reminder lines stand in due order: a binary search over them, stepping over the lines
+// that hold none.
 std::size_t TDataFileMemory::FindDuePlace(std::string_view date, std::ptrdiff_t removed) const {
-    for (std::size_t position = 0; position < Lines.size(); ++position) {
-        const bool other = static_cast<std::ptrdiff_t>(position) != removed && Lines[position].Id >= 0;
-        if (other && !(GetRecordDate(GetLineContent(GetLineBytes(position))) < date)) {
-            return position;
+    const auto findReminderFrom = [this, removed](std::size_t position, std::size_t end) {
+        while (position < end && (Lines[position].Id < 0 || static_cast<std::ptrdiff_t>(position) == removed)) {
+            ++position;
+        }
+        return position;
+    };
+    std::size_t low = 0;
+    std::size_t high = Lines.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        const std::size_t reminder = findReminderFrom(middle, high);
+        if (reminder < high && GetRecordDate(GetLineContent(GetLineBytes(reminder))) < date) {
+            low = reminder + 1;
+        } else {
+            high = middle;
         }
     }
-    return Lines.size();
+    return findReminderFrom(low, Lines.size());
 }
 
 // Only the last line can lack a line end; it gets one when a line comes after it.
