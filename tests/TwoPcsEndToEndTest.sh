@@ -11,7 +11,7 @@ source "$here/../scripts/lib/wine-prefix.sh"
 
 exe=$(realpath "$1")
 work=$(mktemp -d)
-prefixes=${2:-$work}
+prefixes=$(realpath "${2:-$work}")
 export WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 declare -A display prefix program xserver
 
@@ -50,7 +50,7 @@ on() {
   DISPLAY=${display[$pc]} WINEPREFIX=${prefix[$pc]} "$@"
 }
 data_file() { echo "$work/$1/folder/notifications"; }
-occurrences() { grep -cxF -- "$2" "$(data_file "$1")" 2>/dev/null; }
+occurrences() { tr -d '\r' 2>/dev/null <"$(data_file "$1")" | grep -cxF -- "$2"; }
 holds() { [[ "$(occurrences "$1" "$2")" == 1 ]]; }
 lacks() { [[ "$(occurrences "$1" "$2")" == 0 ]]; }
 window_of() { on "$1" xdotool search --onlyvisible --name "^$2\$" 2>/dev/null | head -1 | grep .; }
@@ -93,7 +93,10 @@ for pc in a b; do
   start_x_server "$pc" || fail "no X server for $pc"
 done
 started=$(now)
-(on a prepare_wine_prefix) & (on b prepare_wine_prefix) & wait
+(on a prepare_wine_prefix) &
+preparing=$!
+on b prepare_wine_prefix
+wait "$preparing"
 echo "Wine prefixes ready in $(seconds_between "$started" "$(now)") s"
 syncthing_pair_start "$work" || fail "the two Syncthing instances did not connect"
 syncthing_pair_check_listeners || fail "an instance listens beyond 127.0.0.1"
@@ -147,15 +150,16 @@ syncthing_pair_rescan a && syncthing_pair_rescan b || fail "a side did not scan"
 resumed=$(now)
 syncthing_pair_resume || fail "the connection did not come back"
 wait_for 30 conflict_copies >/dev/null || fail "no conflict copy came"
-echo "a conflict copy stood $(seconds_between "$resumed" "$(now)") s after reconnecting: $(conflict_copies | head -1)"
+copied=$(now)
+echo "a conflict copy stood $(seconds_between "$resumed" "$copied") s after reconnecting: $(conflict_copies | head -1)"
 settled() {
   no_conflict_copy && cmp -s "$(data_file a)" "$(data_file b)" && lacks a "$call" && lacks a "$standup" &&
     holds a "$standup_next" && holds a "$apart_a" && holds a "$apart_b" && [[ $(grep -c . "$(data_file a)") == 3 ]]
 }
 wait_for 60 settled || fail "the two files did not settle on the merged reminders"
-echo "merged, copy deleted and both files the same $(seconds_between "$resumed" "$(now)") s after reconnecting"
+echo "merged, copy deleted and both files the same $(seconds_between "$copied" "$(now)") s after the copy came"
 wait_for 10 no_window b Notification || fail "b still shows the series a moved on"
-echo "b's window on the moved series went $(seconds_between "$resumed" "$(now)") s after reconnecting"
+echo "b's window on the moved series went $(seconds_between "$copied" "$(now)") s after the copy came"
 syncthing_pair_check_listeners || fail "an instance listens beyond 127.0.0.1"
 for pc in a b; do
   ss -Hltnup | grep -q "pid=${xserver[$pc]}," && fail "the X server of $pc listens"
