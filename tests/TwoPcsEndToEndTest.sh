@@ -82,7 +82,7 @@ run_on() { on "$1" timeout 30 wine "$exe" "${@:2}" </dev/null >/dev/null 2>&1; }
 
 # The Close button stands centred at the window's foot, a margin above its lower edge.
 click_close() {
-  local window X Y WIDTH HEIGHT SCREEN
+  local window WINDOW X Y WIDTH HEIGHT SCREEN
   window=$(window_of "$1" Notification) || return 1
   eval "$(on "$1" xdotool getwindowgeometry --shell "$window")"
   on "$1" xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 20)) sleep 0.1 click 1
@@ -106,7 +106,7 @@ start_pc b || fail "Nudgely did not start on b"
 # A one-off and a daily series, both added on a, fall due on both PCs.
 base=$(date +%s)
 call="$(local_time $((base + 15)))||Call Anna"
-series_at=$((base + 27))
+series_at=$((base + 30))
 standup="$(local_time $series_at) every 1 day||Stand-up"
 standup_next="$(date -d "$(date -d "@$series_at" +%F) + 1 day" +%Y.%m.%d) $(date -d "@$series_at" +%T) every 1 day||Stand-up"
 started=$(now)
@@ -136,7 +136,8 @@ awk -v took="$(seconds_between "$reached" "$gone")" 'BEGIN { exit !(took <= 3) }
 no_window a Notification || fail "a's window stayed after its Close"
 cmp -s "$(data_file a)" "$(data_file b)" || fail "the two files differ after the close"
 
-# Apart: a adds a reminder and moves the series on; b adds another. Then together again.
+# Apart: a adds a reminder and moves the series on; b adds another, last, so that a's version is
+# the one the service renames to a conflict copy. Then together again.
 syncthing_pair_pause || fail "the connection was not cut"
 apart_a="2030.01.01 09:00:00||Added on a while apart"
 apart_b="2030.01.02 09:00:00||Added on b while apart"
