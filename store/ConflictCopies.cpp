@@ -14,6 +14,10 @@ namespace {
 
 // Long enough for the program of the PC that lost the race to take the copy, when it runs.
 const unsigned long long WaitForTheLosingPc = 20000;
+// The PC that lost the race without a common version of its own leaves the copy this long to the
+// others, whose program may know the version both had; merged without one, every line of both
+// stays, and a reminder closed or moved on while apart would come back.
+const unsigned long long WaitForAPcThatKnowsTheCommonVersion = 2 * WaitForTheLosingPc;
 
 std::wstring GetComputerNameOfThisPc() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
@@ -62,7 +66,9 @@ std::vector<TConflictCopies::TCopy> TConflictCopies::FindCopiesToMerge(std::uint
         }
         const auto seen = FirstSeen.find(copy.Path);
         const unsigned long long firstSeen = seen == FirstSeen.end() ? now : seen->second;
-        if (FingerprintContent(copy.Bytes) == lastWritten || now - firstSeen >= WaitForTheLosingPc) {
+        const bool lostHere = FingerprintContent(copy.Bytes) == lastWritten;
+        const unsigned long long wait = !lostHere ? WaitForTheLosingPc : Common ? 0 : WaitForAPcThatKnowsTheCommonVersion;
+        if (now - firstSeen >= wait) {
             due.push_back(std::move(copy));
         } else {
             standing.emplace(copy.Path, firstSeen);

@@ -15,7 +15,8 @@
 // Every PC's program sees a copy, and two that merge it at once against different versions would
 // write different bytes: the PC whose own last write the copy holds (it lost the race) merges it
 // at once, any other only once the copy has stood for a while without that PC's program taking
-// it (it does not run).
+// it (it does not run). A PC that lost without knowing a common version (it never read the file
+// from another PC, all the changes were its own) waits longer still, for one that knows it.
 class TConflictCopies {
 public:
     struct TCopy {

@@ -9,7 +9,8 @@
 #   syncthing_pair_check_listeners                 fails when an instance listens beyond 127.0.0.1
 #   syncthing_pair_stop                            stops both (and their monitors) by process ID
 # Everything listens on 127.0.0.1 only; discovery, relays, NAT traversal, local announcements,
-# usage and crash reporting and upgrades are off. Every wait is bounded.
+# usage and crash reporting and upgrades are off. Every wait is bounded; a lost connection is
+# dialled again every second, so that a resumed pair finds each other at once.
 
 syncthing_pair_dir=""
 declare -A syncthing_pair_pid syncthing_pair_id syncthing_pair_gui syncthing_pair_port
@@ -72,6 +73,7 @@ syncthing_pair_write_config() {
         <crashReportingEnabled>false</crashReportingEnabled>
         <startBrowser>false</startBrowser>
         <announceLANAddresses>false</announceLANAddresses>
+        <reconnectionIntervalS>1</reconnectionIntervalS>
     </options>
 </configuration>
 XML
