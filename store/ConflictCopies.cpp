@@ -4,6 +4,7 @@
 #include "store/ContentFingerprint.h"
 #include "store/DirectoryIterator.h"
 #include "store/FileContent.h"
+#include "store/FileOperations.h"
 #include "store/Utf8Text.h"
 
 #include <cwchar>
@@ -41,9 +42,8 @@ TConflictCopies::TConflictCopies(const std::wstring& dataPath, std::wstring pcFo
 }
 
 void TConflictCopies::MoveTo(const std::wstring& dataPath) {
-    const std::size_t nameStart = dataPath.find_last_of(L"\\/") + 1;
-    Folder = dataPath.substr(0, nameStart);
-    DataFileName = dataPath.substr(nameStart);
+    Folder = GetFolderOf(dataPath);
+    DataFileName = GetFileNameOf(dataPath);
     CommonPath = PcFolder.empty() ? std::wstring() : PcFolder + L"\\" + MakeCommonVersionName(Folder);
     Common.reset();
     FirstSeen.clear();

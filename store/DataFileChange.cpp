@@ -13,9 +13,9 @@ namespace {
 
 // A stick pulled out, a network drive not connected: no file is written anywhere else.
 void ThrowIfNoFolder(const std::wstring& path) {
-    const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+    const std::wstring folder = GetFolderOf(path);
     if (!IsExistingFolder(folder)) {
-        ThrowFailure(("no folder " + EncodeUtf8(folder)).c_str());
+        ThrowFailure(("no folder " + EncodeUtf8(folder.substr(0, folder.size() - 1))).c_str());
     }
 }
 
@@ -26,15 +26,19 @@ bool IsRaced(DWORD error) {
 
 }  // namespace
 
+TFileOpening OpenDataFile(const std::wstring& path, TReadingHold hold, TFileHandle& file) {
+    const TFileOpening opening = OpenFileForReading(path, hold, file);
+    return opening == TFileOpening::Missing && TReplacementFile::PutBackCutReplacement(path)
+               ? OpenFileForReading(path, hold, file)
+               : opening;
+}
+
 void ChangeDataFile(const std::wstring& path, TDataFileMemory& memory, THolderWait wait, std::string& buffer,
                     const TDataFileChangePlan& plan, TDataFileChangeResult& result) {
     THolderPauses pauses(wait);
     for (;;) {
         TFileHandle held(INVALID_HANDLE_VALUE);
-        TFileOpening opening = OpenFileForReading(path, TReadingHold::EveryChange, held);
-        if (opening == TFileOpening::Missing && TReplacementFile::PutBackCutReplacement(path)) {
-            opening = OpenFileForReading(path, TReadingHold::EveryChange, held);
-        }
+        const TFileOpening opening = OpenDataFile(path, TReadingHold::EveryChange, held);
         if (opening == TFileOpening::Held && pauses.Pause()) {
             continue;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/DataFileMemory.h"
+#include "store/FileReading.h"
 #include "store/HolderPauses.h"
 
 #include <cstdint>
@@ -18,6 +19,9 @@ struct TDataFileChangeResult {
 
 // Plans the change against the memory as it is at that moment: nothing to do, or what to change.
 using TDataFileChangePlan = std::function<std::optional<TDataFileMemory::TChange>(const TDataFileMemory&)>;
+
+// Opens the data file; one that a change cut short left aside is put back first.
+TFileOpening OpenDataFile(const std::wstring& path, TReadingHold hold, TFileHandle& file);
 
 // Makes one change of the data file and of the memory, against what the file holds at that moment:
 // it is read, and the memory follows it, from a handle that lets no other program write, rename or

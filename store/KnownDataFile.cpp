@@ -1,18 +1,10 @@
 #include "store/KnownDataFile.h"
 
 #include "store/FileOperations.h"
-#include "store/FileReading.h"
-#include "store/ReplacementFile.h"
 
 namespace {
 
 const unsigned long long MissingForGood = 2000;
-
-// The folder, with its last separator, that holds the file at path.
-std::wstring GetFolderOf(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator + 1);
-}
 
 }  // namespace
 
@@ -45,10 +37,7 @@ void TKnownDataFile::MoveTo(std::wstring path) {
 // Gives whether the lines changed.
 bool TKnownDataFile::Read() {
     TFileHandle file(INVALID_HANDLE_VALUE);
-    TFileOpening opening = OpenFileForReading(Path, TReadingHold::Writers, file);
-    if (opening == TFileOpening::Missing && TReplacementFile::PutBackCutReplacement(Path)) {
-        opening = OpenFileForReading(Path, TReadingHold::Writers, file);
-    }
+    const TFileOpening opening = OpenDataFile(Path, TReadingHold::Writers, file);
     Buffer.clear();
     // A missing folder is no missing file: nothing is read until it is back.
     const bool missing = opening == TFileOpening::Missing && IsExistingFolder(GetFolderOf(Path));

@@ -1,5 +1,6 @@
 #include "store/ReplacementFile.h"
 
+#include "store/FileOperations.h"
 #include "store/SyncSkippedName.h"
 
 #include <algorithm>
@@ -12,8 +13,7 @@ const std::size_t BufferLimit = 65536;
 
 // Beside the target, under a name that sync services skip.
 std::wstring MakeSideFilePath(const std::wstring& targetPath, TSideFile kind) {
-    const std::size_t nameStart = targetPath.find_last_of(L"\\/") + 1;
-    return targetPath.substr(0, nameStart) + MakeSideFileName(std::wstring_view(targetPath).substr(nameStart), kind);
+    return GetFolderOf(targetPath) + MakeSideFileName(GetFileNameOf(targetPath), kind);
 }
 
 bool RenameFile(const TFileHandle& file, const std::wstring& path, bool replaceExisting) {

@@ -19,7 +19,11 @@
 
 namespace {
 
-std::wstring GetFolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L"\\/")); }
+// As the user names it, without the last separator.
+std::wstring NameFolderOf(const std::wstring& path) {
+    const std::wstring folder = GetFolderOf(path);
+    return folder.substr(0, folder.size() - 1);
+}
 
 bool HoldsSameBytes(const std::wstring& left, const std::wstring& right) {
     std::string leftBytes;
@@ -113,7 +117,7 @@ public:
 private:
     [[noreturn]] void Fail(int reason) const {
         throw TRemindersMoveFailure(
-            NarrowToUtf8(FormatText(IDS_FOLDER_MOVE_FAILED, {GetFolderOf(To), LoadText(reason), GetFolderOf(From)})));
+            NarrowToUtf8(FormatText(IDS_FOLDER_MOVE_FAILED, {NameFolderOf(To), LoadText(reason), NameFolderOf(From)})));
     }
 
     // Only the store's own notes travel; a line that names another file keeps naming it.
